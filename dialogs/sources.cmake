@@ -1,0 +1,7 @@
+target_sources(varnok_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/status_texts.cpp
+)
+if(WIN32)
+    target_sources(varnok_shell PRIVATE
+    )
+endif()

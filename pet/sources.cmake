@@ -1,0 +1,11 @@
+target_sources(varnok_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/pet_record.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/random.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/life_clock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/care.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/grade.cpp
+)
+if(WIN32)
+    target_sources(varnok_shell PRIVATE
+    )
+endif()

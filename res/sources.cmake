@@ -1,0 +1,11 @@
+# The program itself: its entry point and resources, linked statically so that only
+# Windows' own DLLs are needed.
+if(WIN32)
+    enable_language(RC)
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+    set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
+    add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp ${VARNOK_RESOURCE_SCRIPT})
+    target_link_libraries(varnok PRIVATE varnok_shell varnok_core)
+    target_link_options(varnok PRIVATE -static -municode)
+    set_target_properties(varnok PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()

@@ -1,0 +1,8 @@
+target_sources(varnok_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/save_image.cpp
+)
+if(WIN32)
+    target_sources(varnok_shell PRIVATE
+    )
+endif()

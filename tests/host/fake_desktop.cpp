@@ -1,0 +1,114 @@
+// The recording desktop behind the host tests.
+#include "fake_desktop.h"
+
+#include <cstring>
+#include <iconv.h>
+
+#include "app/app_state.h"
+#include "app/desktop.h"
+#include "app/timer_dispatch.h"
+#include "pet/care.h"
+#include "pet/life_clock.h"
+#include "pet/pet_record.h"
+#include "pet/random.h"
+#include "sprite/idle_animations.h"
+#include "sprite/pose_table.h"
+#include "sprite/walking.h"
+#include "storage/settings.h"
+
+FakeDesktop desktop;
+
+int FakeDesktop::interval(int timerId) const {
+    auto found = timers.find(timerId);
+    return found == timers.end() ? -1 : found->second.interval;
+}
+
+void FakeDesktop::advance(long ms) {
+    const long until = now + ms;
+    for (;;) {
+        auto next = timers.end();
+        for (auto it = timers.begin(); it != timers.end(); ++it) {
+            if (next == timers.end() || it->second.due < next->second.due ||
+                (it->second.due == next->second.due && it->second.order < next->second.order)) {
+                next = it;
+            }
+        }
+        if (next == timers.end() || next->second.due > until) {
+            break;
+        }
+        now = next->second.due;
+        const int id = next->first;
+        next->second.due = now + next->second.interval;
+        runTimerStep(id);
+    }
+    now = until;
+}
+
+std::vector<int> FakeDesktop::regionIds(std::size_t from) const {
+    std::vector<int> ids;
+    for (std::size_t i = from; i < regions.size(); ++i) {
+        ids.push_back(regions[i].bitmapId);
+    }
+    return ids;
+}
+
+void resetEverything() {
+    desktop = FakeDesktop{};
+    resetAppState();
+    resetPetState();
+    resetSettings();
+    resetRandom();
+    resetPose();
+    resetIdleAnimations();
+    resetWalking();
+    resetCareSequences();
+    resetLifeClock();
+}
+
+void startTimer(int timerId, int intervalMs) {
+    desktop.timers[timerId] = FakeTimer{intervalMs, desktop.now + intervalMs, desktop.nextOrder++};
+    desktop.timerLog.emplace_back(desktop.now, timerId);
+}
+
+void stopTimer(int timerId) {
+    desktop.timers.erase(timerId);
+    desktop.timerLog.emplace_back(desktop.now, -timerId);
+}
+
+void applySpriteRegion(int bitmapId) { desktop.regions.push_back({desktop.now, bitmapId}); }
+
+void showReport(const std::string& text, const std::string& caption) {
+    desktop.reports.push_back({desktop.now, text, caption});
+    if (desktop.whileReportOpen) {
+        desktop.whileReportOpen(desktop.reports.back());
+    }
+}
+
+bool askYesNo(const std::string& text, const std::string& caption) {
+    desktop.questions.push_back(caption + ": " + text);
+    return desktop.answerYes;
+}
+
+void enableMenuPosition(int position, bool enabled) {
+    if (position >= 0 && position < 12) {
+        desktop.menuEnabled[position] = enabled;
+    }
+}
+
+void setMenuItemText(int commandId, const std::string& text) { desktop.menuTexts[commandId] = text; }
+
+void saveState() { desktop.saves.push_back(encodeSaveImage()); }
+
+std::string big5ToUtf8(const char* bytes, std::size_t length) {
+    iconv_t cd = iconv_open("UTF-8", "CP950");
+    std::string in(bytes, length);
+    std::string out(length * 4 + 4, '\0');
+    char* inPtr = in.data();
+    char* outPtr = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}

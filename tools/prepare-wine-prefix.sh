@@ -1,0 +1,22 @@
+#!/bin/bash
+# Makes a quiet 64-bit Wine prefix for the program and its tests: no Mono or Gecko
+# prompts, no crash dialogs, no wait for a window manager, Chinese UI fonts mapped
+# to AR PL UMing.
+set -euo pipefail
+prefix=$1
+[ -f "$prefix/.varnok-ready" ] && exit 0
+mkdir -p "$prefix"
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot -i >/dev/null 2>&1
+reg() { LC_ALL=C.UTF-8 wine reg add "$@" /f >/dev/null 2>&1; }
+reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
+reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
+for font in 新細明體 細明體 PMingLiU MingLiU "MS Shell Dlg" "MS Shell Dlg 2"; do
+    reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "AR PL UMing TW"
+done
+for font in Tahoma "Microsoft Sans Serif" "Segoe UI" Arial; do
+    reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$font" \
+        /t REG_MULTI_SZ /d "uming.ttc,AR PL UMing TW"
+done
+wineserver -w
+touch "$prefix/.varnok-ready"
