@@ -1,0 +1,6 @@
+// The status dialog: needs, age, renaming and the grade.
+#pragma once
+
+#include <windows.h>
+
+void openStatusDialog(HWND owner);
