@@ -75,7 +75,9 @@ void stopTimer(int timerId) {
     desktop.timerLog.emplace_back(desktop.now, -timerId);
 }
 
-void applySpriteRegion(int bitmapId) { desktop.regions.push_back({desktop.now, bitmapId}); }
+void applySpriteRegion(int bitmapId) {
+    desktop.regions.push_back({desktop.now, bitmapId});
+}
 
 void showReport(const std::string& text, const std::string& caption) {
     desktop.reports.push_back({desktop.now, text, caption});
@@ -95,9 +97,13 @@ void enableMenuPosition(int position, bool enabled) {
     }
 }
 
-void setMenuItemText(int commandId, const std::string& text) { desktop.menuTexts[commandId] = text; }
+void setMenuItemText(int commandId, const std::string& text) {
+    desktop.menuTexts[commandId] = text;
+}
 
-void saveState() { desktop.saves.push_back(encodeSaveImage()); }
+void saveState() {
+    desktop.saves.push_back(encodeSaveImage());
+}
 
 std::string big5ToUtf8(const char* bytes, std::size_t length) {
     iconv_t cd = iconv_open("UTF-8", "CP950");
