@@ -4,5 +4,6 @@ target_sources(varnok_core PRIVATE
 )
 if(WIN32)
     target_sources(varnok_shell PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
     )
 endif()

@@ -1,0 +1,187 @@
+// Reading and writing "rabbit.dat". A save never writes over the old file: it builds the
+// new one beside it and swaps it in, so a crash or a full disk leaves the old rabbit whole.
+#include "storage/save_file.h"
+
+#include <vector>
+
+#include <windows.h>
+
+#include "app/desktop.h"
+#include "app/main_window.h"
+#include "storage/save_image.h"
+
+std::wstring saveFilePath;
+
+namespace {
+const wchar_t SAVE_FILE_NAME[] = L"\\rabbit.dat";
+// The new file is written under this name beside the old one, then renamed over it.
+const wchar_t NEW_FILE_SUFFIX[] = L".tmp";
+constexpr DWORD LONGEST_MODULE_PATH = 32768;
+constexpr DWORD TAIL_CHUNK_BYTES = 65536;
+
+void reportReadError() {
+    showReport("文件讀錯誤!!", "警告");
+}
+void reportWriteError() {
+    showReport("文件寫入錯誤!!", "警告");
+}
+
+std::wstring modulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(path.size());
+        const DWORD length = GetModuleFileNameW(appInstance, &path[0], size);
+        if (length == 0) {
+            return std::wstring();
+        }
+        if (length < size) {
+            path.resize(length);
+            return path;
+        }
+        if (size >= LONGEST_MODULE_PATH) {
+            return std::wstring();
+        }
+        path.resize(size * 2);
+    }
+}
+
+// A folder too deep for the plain form still opens in the extended one; the module
+// path is already absolute and normalised, which that form needs.
+std::wstring extendedForm(const std::wstring& path) {
+    const std::size_t longestName = path.size() + sizeof NEW_FILE_SUFFIX / sizeof(wchar_t);
+    if (longestName < MAX_PATH || path.compare(0, 4, L"\\\\?\\") == 0) {
+        return path;
+    }
+    if (path.compare(0, 2, L"\\\\") == 0) {
+        return L"\\\\?\\UNC\\" + path.substr(2);
+    }
+    return L"\\\\?\\" + path;
+}
+
+// No sharing, as the file has always been opened: a copy of the program that has it open
+// makes the others' loads and saves fail rather than mix their writes.
+HANDLE openUnshared(const std::wstring& path, DWORD access, DWORD disposition) {
+    return CreateFileW(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                       nullptr);
+}
+
+// The blocks one read each; a failed read spoils what follows, so only the bytes before
+// it are taken.
+std::size_t readBlocks(HANDLE file, SaveImage& data) {
+    std::size_t offset = 0;
+    std::size_t taken = 0;
+    bool whole = true;
+    for (std::size_t size : saveBlockSizes) {
+        DWORD got = 0;
+        if (!ReadFile(file, &data[offset], static_cast<DWORD>(size), &got, nullptr)) {
+            reportReadError();
+            whole = false;
+        } else if (whole) {
+            taken = offset + got;
+            whole = got == size;
+        }
+        offset += size;
+    }
+    return taken;
+}
+
+bool writeBlocks(HANDLE file, const SaveImage& image) {
+    std::size_t offset = 0;
+    bool written = true;
+    for (std::size_t size : saveBlockSizes) {
+        DWORD put = 0;
+        if (!WriteFile(file, &image[offset], static_cast<DWORD>(size), &put, nullptr) ||
+            put != size) {
+            reportWriteError();
+            written = false;
+        }
+        offset += size;
+    }
+    return written;
+}
+
+// Whatever lies beyond the 108 bytes belongs to someone else and goes along unread.
+bool copyTail(HANDLE from, HANDLE to) {
+    LARGE_INTEGER start;
+    start.QuadPart = static_cast<LONGLONG>(SAVE_FILE_BYTES);
+    if (!SetFilePointerEx(from, start, nullptr, FILE_BEGIN)) {
+        return false;
+    }
+    std::vector<uint8_t> chunk(TAIL_CHUNK_BYTES);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(from, chunk.data(), TAIL_CHUNK_BYTES, &got, nullptr)) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        DWORD put = 0;
+        if (!WriteFile(to, chunk.data(), got, &put, nullptr) || put != got) {
+            return false;
+        }
+    }
+}
+
+// The new file complete and on the disk, or reported and not to be used.
+bool writeNewFile(const std::wstring& path, const SaveImage& image, HANDLE oldFile) {
+    HANDLE file = openUnshared(path, GENERIC_WRITE, CREATE_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) {
+        reportWriteError();
+        return false;
+    }
+    bool written = writeBlocks(file, image);
+    if (written && !(copyTail(oldFile, file) && FlushFileBuffers(file))) {
+        reportWriteError();
+        written = false;
+    }
+    CloseHandle(file);
+    return written;
+}
+} // namespace
+
+void buildSaveFilePath() {
+    const std::wstring module = modulePath();
+    const std::size_t cut = module.rfind(L'\\');
+    if (cut == std::wstring::npos) {
+        // Without a folder there is no file: loads and saves then fail and say so.
+        saveFilePath.clear();
+        return;
+    }
+    saveFilePath = extendedForm(module.substr(0, cut) + SAVE_FILE_NAME);
+}
+
+void loadState() {
+    HANDLE file = openUnshared(saveFilePath, GENERIC_READ, OPEN_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) {
+        reportReadError();
+        return;
+    }
+    SaveImage data{};
+    const std::size_t taken = readBlocks(file, data);
+    CloseHandle(file);
+    decodeSaveImage(data.data(), taken);
+}
+
+void saveState() {
+    const SaveImage image = encodeSaveImage();
+    // The old file opened for writing is the gate: read-only or held by another
+    // program, it refuses the save as it would refuse writing in place.
+    HANDLE oldFile = openUnshared(saveFilePath, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    if (oldFile == INVALID_HANDLE_VALUE) {
+        reportWriteError();
+        return;
+    }
+    const std::wstring newPath = saveFilePath + NEW_FILE_SUFFIX;
+    const bool written = writeNewFile(newPath, image, oldFile);
+    CloseHandle(oldFile);
+    if (!written) {
+        DeleteFileW(newPath.c_str());
+        return;
+    }
+    if (!MoveFileExW(newPath.c_str(), saveFilePath.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        reportWriteError();
+        DeleteFileW(newPath.c_str());
+    }
+}
