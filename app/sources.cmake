@@ -6,5 +6,8 @@ target_sources(varnok_core PRIVATE
 if(WIN32)
     target_sources(varnok_shell PRIVATE
         ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/win_desktop.cpp
     )
 endif()

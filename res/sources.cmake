@@ -2,7 +2,8 @@
 # Windows' own DLLs are needed.
 if(WIN32)
     enable_language(RC)
-    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+    # windres looks for the pictures named in the script, and for its fragments, in res/.
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_CURRENT_LIST_DIR}")
     set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
     add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp ${VARNOK_RESOURCE_SCRIPT})
     target_link_libraries(varnok PRIVATE varnok_shell varnok_core)

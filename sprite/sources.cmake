@@ -6,5 +6,6 @@ target_sources(varnok_core PRIVATE
 )
 if(WIN32)
     target_sources(varnok_shell PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
     )
 endif()

@@ -1,0 +1,180 @@
+// The rabbit window's procedure: creation and release, painting, the mouse, the timers
+// and the menu commands.
+#include "app/main_window.h"
+
+#include "app/app_state.h"
+#include "app/desktop.h"
+#include "app/menu_timers.h"
+#include "app/timer_dispatch.h"
+#include "app/timers.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/items_dialog.h"
+#include "dialogs/status_dialog.h"
+#include "pet/care.h"
+#include "pet/pet_record.h"
+#include "res/resource.h"
+#include "sprite/pose_table.h"
+#include "sprite/sprite_bank.h"
+#include "storage/save_file.h"
+#include "storage/settings_dialog.h"
+
+HINSTANCE appInstance;
+HWND mainWindow;
+HCURSOR linkCursor;
+HCURSOR dragCursor;
+HMENU menuBar;
+HMENU popupMenu;
+
+namespace {
+constexpr int HOME_X = 500;
+constexpr int HOME_Y = 300;
+
+void loadPopupMenu() {
+    menuBar = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
+    popupMenu = GetSubMenu(menuBar, 0);
+}
+
+// A position saved on a monitor that is gone would leave the rabbit out of reach.
+bool reachable(int x, int y, SIZE size) {
+    const RECT area = {x, y, x + size.cx, y + size.cy};
+    return MonitorFromRect(&area, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+void onCreate(HWND window) {
+    screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    loadPopupMenu();
+    buildSaveFilePath();
+    loadState();
+    if (hasPet != 0) {
+        setCareMenuState(CARE_MENU_ENABLED);
+        // mainWindow is still null here, so the timer goes on the message's window.
+        SetTimer(window, TIMER_LIFE_CLOCK, LIFE_CLOCK_MS, nullptr);
+    } else {
+        posX = HOME_X;
+        posY = HOME_Y;
+    }
+    const SIZE standing = spriteSize(STANDING_SPRITE);
+    if (!reachable(posX, posY, standing)) {
+        posX = HOME_X;
+        posY = HOME_Y;
+    }
+    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
+    buildSpriteRegions(window);
+    CombineRgn(windowShape, windowShape, spriteEntry(STANDING_SPRITE)->region, RGN_OR);
+    MoveWindow(window, posX, posY, standing.cx, standing.cy, TRUE);
+    SetWindowRgn(window, windowShape, TRUE);
+    pose = 0;
+}
+
+void onDestroy() {
+    releaseSpriteBank();
+    stopAnimationTimers();
+    PostQuitMessage(0);
+}
+
+void onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    paintPose(window, dc);
+    EndPaint(window, &paint);
+}
+
+// The system runs its window-moving loop as for a title bar; the rabbit stays where it
+// was dropped because every later paint moves it to the re-read position.
+void onLeftButtonDown(HWND window) {
+    SetCursor(dragCursor);
+    stopTimer(TIMER_WALK_RIGHT);
+    UpdateWindow(window);
+    ReleaseCapture();
+    SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    POINT corner = {0, 0};
+    ClientToScreen(window, &corner);
+    posX = corner.x;
+    posY = corner.y;
+    rearmAfterMousePress();
+}
+
+void onRightButtonDown(HWND window, WPARAM buttons) {
+    stopActiveAnimation();
+    // A modifier key or another button held with the right one opens no menu.
+    if (buttons == MK_RBUTTON) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        TrackPopupMenu(popupMenu, 0, cursor.x, cursor.y, 0, window, nullptr);
+    }
+    rearmAfterMousePress();
+}
+
+void exitProgram(HWND window) {
+    saveState();
+    DestroyWindow(window);
+}
+
+struct Command {
+    int id;
+    void (*run)(HWND window);
+};
+
+const Command commandTable[] = {
+    {IDM_ABOUT, openAboutDialog},
+    {IDM_EXIT, exitProgram},
+    {IDM_STATUS, openStatusDialog},
+    {IDM_SLEEP, [](HWND) { commandSleep(); }},
+    {IDM_DRINK, [](HWND) { commandDrink(); }},
+    {IDM_EAT, [](HWND) { commandEat(); }},
+    {IDM_ADOPT, [](HWND) { commandAdopt(); }},
+    {IDM_LABOUR, [](HWND) { commandLabour(); }},
+    {IDM_FREE_ACTIVITY, [](HWND) { toggleFreeActivity(); }},
+    {IDM_ITEMS, openItemsDialog},
+    {IDM_SETTINGS, openSettingsDialog},
+};
+
+bool runCommand(HWND window, int id) {
+    for (const Command& command : commandTable) {
+        if (command.id == id) {
+            command.run(window);
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        onCreate(window);
+        return 0;
+    case WM_DESTROY:
+        onDestroy();
+        return 0;
+    case WM_PAINT:
+        onPaint(window);
+        return 0;
+    case WM_LBUTTONDOWN:
+        onLeftButtonDown(window);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        onDoubleClick();
+        return 0;
+    case WM_RBUTTONDOWN:
+        onRightButtonDown(window, wParam);
+        return 0;
+    case WM_TIMER:
+        runTimerStep(static_cast<int>(wParam));
+        return 0;
+    case WM_COMMAND:
+        if (runCommand(window, LOWORD(wParam))) {
+            return 0;
+        }
+        break;
+    case WM_ENDSESSION:
+        // Logging off or shutting down must not lose the rabbit's last minutes.
+        if (wParam != FALSE) {
+            saveState();
+        }
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

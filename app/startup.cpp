@@ -1,0 +1,53 @@
+// Start-up of the rabbit: the window's strings and class, its pictures and cursors,
+// and the borderless always-on-top window itself.
+#include "app/startup.h"
+
+#include "app/main_window.h"
+#include "res/resource.h"
+#include "sprite/sprite_bank.h"
+
+wchar_t windowTitle[WINDOW_TEXT_CHARS];
+wchar_t windowClassName[WINDOW_TEXT_CHARS];
+
+namespace {
+constexpr int START_X = 100;
+constexpr int START_Y = 100;
+} // namespace
+
+void loadWindowStrings(HINSTANCE instance) {
+    LoadStringW(instance, IDS_APP_TITLE, windowTitle, WINDOW_TEXT_CHARS);
+    LoadStringW(instance, IDS_CLASS_NAME, windowClassName, WINDOW_TEXT_CHARS);
+}
+
+void registerMainClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    // Double-clicks start the play sequences.
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = mainWndProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VARNOK));
+    windowClass.hCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_MOVE_ARROWS));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = windowClassName;
+    windowClass.hIconSm = LoadIconW(instance, MAKEINTRESOURCEW(IDI_SMALL));
+    RegisterClassExW(&windowClass);
+}
+
+int initMainWindow(HINSTANCE instance, int showCommand) {
+    appInstance = instance;
+    loadSpriteBitmaps(instance);
+    linkCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_LINK_HAND));
+    dragCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_DRAG_HAND));
+    const SIZE standing = spriteSize(STANDING_SPRITE);
+    // The tool window stays off the taskbar; WM_CREATE moves it to the saved place.
+    mainWindow = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClassName, windowTitle,
+                                 WS_POPUP, START_X, START_Y, standing.cx, standing.cy, nullptr,
+                                 nullptr, instance, nullptr);
+    if (mainWindow == nullptr) {
+        return 0;
+    }
+    ShowWindow(mainWindow, showCommand);
+    UpdateWindow(mainWindow);
+    return 1;
+}

@@ -1,0 +1,36 @@
+// The desktop seam on Win32: timers, boxes and menu items of the rabbit window.
+#include "app/desktop.h"
+
+#include "app/main_window.h"
+#include "app/wide_text.h"
+
+void startTimer(int timerId, int intervalMs) {
+    SetTimer(mainWindow, static_cast<UINT_PTR>(timerId), static_cast<UINT>(intervalMs), nullptr);
+}
+
+void stopTimer(int timerId) {
+    KillTimer(mainWindow, static_cast<UINT_PTR>(timerId));
+}
+
+void showReport(const std::string& text, const std::string& caption) {
+    MessageBoxW(mainWindow, widen(text).c_str(), widen(caption).c_str(), MB_OK);
+}
+
+bool askYesNo(const std::string& text, const std::string& caption) {
+    return MessageBoxW(mainWindow, widen(text).c_str(), widen(caption).c_str(), MB_YESNO) == IDYES;
+}
+
+void enableMenuPosition(int position, bool enabled) {
+    EnableMenuItem(popupMenu, static_cast<UINT>(position),
+                   MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+// A plain string item with no other flags, which also leaves the item enabled.
+void setMenuItemText(int commandId, const std::string& text) {
+    ModifyMenuW(popupMenu, static_cast<UINT>(commandId), MF_BYCOMMAND | MF_STRING,
+                static_cast<UINT_PTR>(commandId), widen(text).c_str());
+}
+
+std::string big5ToUtf8(const char* bytes, std::size_t length) {
+    return narrow(big5ToWide(bytes, length));
+}

@@ -1,0 +1,37 @@
+// The rabbit's 34 pictures with their master outlines, and painting the current pose.
+#pragma once
+
+#include <windows.h>
+
+#include "sprite/sprite_ids.h"
+
+struct SpriteEntry {
+    int resourceId;
+    HBITMAP bitmap;
+    HRGN region; // the master outline; the window only ever gets copies of it
+};
+
+struct SpriteBank {
+    SpriteEntry entries[SPRITE_COUNT];
+};
+
+extern SpriteBank spriteBank;
+
+// The entry keyed by a bitmap resource id 133 ... 166, or null for any other id.
+SpriteEntry* spriteEntry(int resourceId);
+SIZE spriteSize(int resourceId);
+
+// Loads the bitmaps in the start-up order.
+void loadSpriteBitmaps(HINSTANCE instance);
+// Cuts every master outline in the creation order; `window` only lends a screen DC.
+void buildSpriteRegions(HWND window);
+// Deletes the regions, then the bitmaps.
+void releaseSpriteBank();
+
+// Every pixel that differs from the top-left pixel's colour, as a fresh region.
+HRGN buildRegionFromBitmap(HWND window, HBITMAP bitmap);
+// A fresh region holding a copy of `master`.
+HRGN copyRegion(HRGN master);
+
+// Draws the picture of pose/subPose and puts the window at posX/posY in its size.
+void paintPose(HWND window, HDC dc);
