@@ -1,0 +1,100 @@
+// The Windows test programs' main: each run works in a fresh folder of its own, under a
+// watchdog, so that the save file beside the executable never outlives the run.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "win_test_support.h"
+
+namespace {
+// The copy in the temporary folder is started with this first argument.
+const wchar_t runHereFlag[] = L"--run-here";
+
+std::wstring programPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::wstring makeRunFolder() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder =
+        std::wstring(temp) + L"varnok-test-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+void removeRunFolder(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+// Runs a copy of this program in a fresh folder with the same arguments; returns its exit code.
+int runInFreshFolder() {
+    const std::wstring folder = makeRunFolder();
+    const std::wstring copy = folder + L"\\varnok_windows_tests.exe";
+    CopyFileW(programPath().c_str(), copy.c_str(), FALSE);
+
+    int argc = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::wstring commandLine = L"\"" + copy + L"\" " + runHereFlag;
+    for (int i = 1; i < argc; ++i) {
+        commandLine += L" \"" + std::wstring(argv[i]) + L"\"";
+    }
+    LocalFree(argv);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION child = {};
+    DWORD exitCode = 1;
+    if (CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
+                       folder.c_str(), &startup, &child)) {
+        // The child has its own watchdog; this one only guards against a child that cannot even
+        // start it.
+        if (WaitForSingleObject(child.hProcess, (WATCHDOG_SECONDS + 10) * 1000) != WAIT_OBJECT_0) {
+            TerminateProcess(child.hProcess, 3);
+            WaitForSingleObject(child.hProcess, INFINITE);
+        }
+        GetExitCodeProcess(child.hProcess, &exitCode);
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
+    }
+    removeRunFolder(folder);
+    return static_cast<int>(exitCode);
+}
+
+bool listingOnly(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--gtest_list_tests") {
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool runHere = argc > 1 && std::string(argv[1]) == "--run-here";
+    if (!runHere && !listingOnly(argc, argv)) {
+        return runInFreshFolder();
+    }
+    startWatchdog(WATCHDOG_SECONDS);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

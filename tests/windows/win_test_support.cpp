@@ -1,0 +1,217 @@
+// The watchdog, the modal-box hook and the rabbit window helpers of the Windows tests.
+#include "win_test_support.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <thread>
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/wide_text.h"
+#include "pet/care.h"
+#include "pet/life_clock.h"
+#include "pet/pet_record.h"
+#include "pet/random.h"
+#include "sprite/idle_animations.h"
+#include "sprite/pose_table.h"
+#include "sprite/walking.h"
+#include "storage/settings.h"
+
+namespace {
+constexpr int WATCHDOG_EXIT_CODE = 3;
+constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+
+ModalBoxAnswerer* activeAnswerer = nullptr;
+HHOOK boxHook = nullptr;
+std::set<HWND> answeredBoxes;
+bool quitSeen = false;
+
+std::wstring classOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring textOf(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(window, &text[0], length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && activeAnswerer != nullptr && classOf(window) == L"#32770" &&
+        answeredBoxes.insert(window).second) {
+        activeAnswerer->answer(window);
+    } else if (code == HCBT_DESTROYWND) {
+        answeredBoxes.erase(window);
+    }
+    return CallNextHookEx(boxHook, code, wParam, lParam);
+}
+
+// A held box is answered by a timer on the box itself, so the nested modal loop keeps
+// running the rabbit's timers until then.
+void CALLBACK postHeldAnswer(HWND box, UINT, UINT_PTR answer, DWORD) {
+    KillTimer(box, answer);
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+}
+
+HINSTANCE programInstance() {
+    return GetModuleHandleW(nullptr);
+}
+} // namespace
+
+void startWatchdog(int seconds) {
+    std::thread([seconds] {
+        Sleep(static_cast<DWORD>(seconds) * 1000);
+        std::fprintf(stderr, "watchdog: the run took longer than %d s\n", seconds);
+        std::fflush(stderr);
+        TerminateProcess(GetCurrentProcess(), WATCHDOG_EXIT_CODE);
+    }).detach();
+}
+
+void ModalBoxAnswerer::install() {
+    activeAnswerer = this;
+    answeredBoxes.clear();
+    boxHook = SetWindowsHookExW(WH_CBT, boxHookProc, nullptr, GetCurrentThreadId());
+}
+
+void ModalBoxAnswerer::uninstall() {
+    if (boxHook != nullptr) {
+        UnhookWindowsHookEx(boxHook);
+        boxHook = nullptr;
+    }
+    activeAnswerer = nullptr;
+}
+
+std::string ModalBoxAnswerer::describe() const {
+    std::string all;
+    for (const SeenBox& box : seen) {
+        all += "[" + box.caption + "] " + box.text + "\n";
+    }
+    return all;
+}
+
+void ModalBoxAnswerer::answer(HWND box) {
+    wchar_t body[512] = {};
+    GetDlgItemTextW(box, MESSAGE_BOX_TEXT_ID, body, 512);
+    seen.push_back({narrow(textOf(box)), narrow(body)});
+    int command = onOpen ? onOpen(box) : 0;
+    if (command == 0) {
+        command = IDOK;
+        if (!answers.empty()) {
+            command = answers.front();
+            answers.pop_front();
+        }
+    }
+    if (holdMs > 0) {
+        SetTimer(box, static_cast<UINT_PTR>(command), static_cast<UINT>(holdMs), postHeldAnswer);
+    } else {
+        PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
+}
+
+std::wstring testFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+std::wstring saveFileInTestFolder() {
+    return testFolder() + L"\\rabbit.dat";
+}
+
+void writeSaveFile(const SaveImage& image) {
+    writeSaveFileBytes(std::string(image.begin(), image.end()));
+}
+
+void writeSaveFileBytes(const std::string& bytes) {
+    std::ofstream file(saveFileInTestFolder().c_str(), std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string readSaveFileBytes() {
+    std::ifstream file(saveFileInTestFolder().c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void removeSaveFile() {
+    DeleteFileW(saveFileInTestFolder().c_str());
+}
+
+void resetProgramState() {
+    resetAppState();
+    resetPetState();
+    resetSettings();
+    resetRandom();
+    resetPose();
+    resetIdleAnimations();
+    resetWalking();
+    resetCareSequences();
+    resetLifeClock();
+}
+
+HWND createRabbitWindow() {
+    static bool registered = false;
+    if (!registered) {
+        loadWindowStrings(programInstance());
+        registerMainClass(programInstance());
+        registered = true;
+    }
+    initMainWindow(programInstance(), SW_SHOWNOACTIVATE);
+    return mainWindow;
+}
+
+bool destroyRabbitWindow() {
+    if (mainWindow == nullptr || !IsWindow(mainWindow)) {
+        mainWindow = nullptr;
+        return false;
+    }
+    quitSeen = false;
+    DestroyWindow(mainWindow);
+    mainWindow = nullptr;
+    pumpMessages(0);
+    return quitSeen;
+}
+
+void pumpMessages(int ms) {
+    const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
+    for (;;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                quitSeen = true;
+                continue;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        const ULONGLONG now = GetTickCount64();
+        if (now >= until) {
+            return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+    }
+}
+
+bool quitWasPosted() {
+    return quitSeen;
+}
+
+void RabbitWindowTest::SetUp() {
+    resetProgramState();
+    removeSaveFile();
+    boxes.install();
+}
+
+void RabbitWindowTest::TearDown() {
+    destroyRabbitWindow();
+    boxes.uninstall();
+    removeSaveFile();
+}

@@ -1,0 +1,89 @@
+// Shared help for the Windows tests: a watchdog, a hook that answers modal boxes, and
+// the real rabbit window in a folder of its own.
+//
+// How to use it:
+// - The test main (test_main.cpp) copies the test program into a fresh temporary
+//   folder and runs the copy there, so "rabbit.dat beside the executable" belongs to
+//   that one run and is deleted with the folder. A watchdog ends a run that hangs
+//   (exit code 3, after WATCHDOG_SECONDS).
+// - Derive fixtures from RabbitWindowTest. SetUp resets every subsystem, deletes the
+//   save file and hooks modal boxes; TearDown destroys the rabbit window and deletes
+//   the save file. Write a save file first (writeSaveFile) to start with a rabbit,
+//   then call createRabbitWindow().
+// - `boxes` answers every message box and dialog (window class #32770) opened on the
+//   test's thread: `boxes.answers` are the command ids posted to the next boxes in
+//   turn (IDOK once they run out; a yes/no box needs IDYES or IDNO); `boxes.onOpen`,
+//   when set, runs first with the box (read or fill its controls) and may return the
+//   command to post instead (0: take the next answer); `boxes.holdMs` keeps each box
+//   open that long before answering, with the window's timers ticking meanwhile;
+//   `boxes.seen` lists the caption and text (UTF-8) of every box in order.
+// - pumpMessages(ms) lets timers and posted messages run on this thread for a while.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "storage/save_image.h"
+
+constexpr int WATCHDOG_SECONDS = 60;
+
+// Ends the process with exit code 3 unless it has finished by then.
+void startWatchdog(int seconds);
+
+struct SeenBox {
+    std::string caption;
+    std::string text; // a message box's body; empty for a dialog
+};
+
+class ModalBoxAnswerer {
+  public:
+    std::deque<int> answers;
+    std::function<int(HWND box)> onOpen;
+    int holdMs = 0;
+    std::vector<SeenBox> seen;
+
+    // Hooks the calling thread; one answerer at a time.
+    void install();
+    void uninstall();
+    // The texts of the boxes seen so far, for failure messages.
+    std::string describe() const;
+
+    // Called by the hook.
+    void answer(HWND box);
+};
+
+// The folder of the running test program and the save file in it.
+std::wstring testFolder();
+std::wstring saveFileInTestFolder();
+void writeSaveFile(const SaveImage& image);
+void writeSaveFileBytes(const std::string& bytes);
+// The file's bytes, or an empty string when it does not exist.
+std::string readSaveFileBytes();
+void removeSaveFile();
+
+// Puts every subsystem of the program into its start-up state.
+void resetProgramState();
+
+// Registers the class (once per run) and creates the rabbit window as start-up does;
+// returns mainWindow.
+HWND createRabbitWindow();
+// Destroys the window if it exists and takes the quit message it posts; true when one came.
+bool destroyRabbitWindow();
+
+// Dispatches this thread's messages for `ms` milliseconds; a quit message is noted and
+// dropped so that the test goes on.
+void pumpMessages(int ms);
+bool quitWasPosted();
+
+class RabbitWindowTest : public ::testing::Test {
+  protected:
+    ModalBoxAnswerer boxes;
+    void SetUp() override;
+    void TearDown() override;
+};
