@@ -1,0 +1,113 @@
+# shellcheck shell=bash
+# The end-to-end cases (sourced by run.sh): each starts the real program from a fresh
+# folder and drives it with the mouse and keys.
+
+test_first_start_shows_the_shaped_rabbit() {
+    start_rabbit || return
+    expect_eq "window on the first start" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    [ -f "$RABBIT_DIR/rabbit.dat" ] || fail "no rabbit.dat beside the program" || return
+    expect_eq "size of the new rabbit.dat" 0 "$(stat -c %s "$RABBIT_DIR/rabbit.dat")" || return
+
+    local rects=$RABBIT_DIR/shape.txt shot=$RABBIT_DIR/rabbit.png area inside green colours
+    shape_rects "$RABBIT_WINDOW" >"$rects"
+    area=$(awk '{ area += $3 * $4 } END { print area + 0 }' "$rects")
+    [ "$area" -gt 1000 ] && [ "$area" -lt $((60 * 88)) ] ||
+        fail "the window's shape covers $area of its 5280 pixels" || return
+
+    screenshot "$RABBIT_WINDOW" "$shot"
+    read -r inside green colours <<<"$(key_pixels_inside_shape "$shot" "$rects")"
+    expect_eq "pixels inside the shape" "$area" "$inside" || return
+    expect_eq "key-green pixels inside the rabbit's outline" 0 "$green" || return
+    [ "$colours" -ge 4 ] || fail "the rabbit shows only $colours colours" || return
+    choose_exit
+}
+
+test_adopting_saves_a_new_rabbit() {
+    start_rabbit || return
+    choose "$MENU_ADOPT" || return
+    answer_box 領養新兔子 || return
+    choose_exit || return
+    expect_save "$(rabbit_hex)"
+}
+
+test_a_dragged_rabbit_comes_back_where_it_was_dropped() {
+    start_rabbit "$(rabbit_hex)" || return
+    local x y
+    read -r x y <<<"$(rabbit_point)"
+    xdotool mousemove "$x" "$y" mousedown 1 sleep 0.2 \
+        mousemove $((x + 30)) $((y - 20)) sleep 0.1 mousemove $((x + 80)) $((y - 60)) sleep 0.1 \
+        mousemove $((x + 120)) $((y - 100)) sleep 0.2 mouseup 1
+    sleep 0.3
+    expect_eq "window after the drag" "620 200 60 88" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    choose_exit || return
+    expect_save "$(rabbit_hex posX=620 posY=200)" || return
+    restart_rabbit || return
+    expect_eq "window after a restart" "620 200 60 88" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    choose_exit
+}
+
+test_double_click_plays_the_bow_first() {
+    start_rabbit "$(rabbit_hex)" || return
+    local point sizes
+    point=$(rabbit_point) || return
+    # shellcheck disable=SC2086
+    xdotool mousemove $point
+    track_window "$RABBIT_WINDOW" 2500 >"$RABBIT_DIR/frames.txt" &
+    # shellcheck disable=SC2086
+    xdotool click --repeat 2 --delay 120 1
+    wait $!
+    # The first draw, 41, is odd: the bow goes out over four frames and back to standing.
+    sizes=$(awk '{ print $3 "x" $4 }' "$RABBIT_DIR/frames.txt" | uniq | tr '\n' ' ')
+    expect_eq "window sizes after the double-click" \
+        "60x88 62x88 63x86 66x82 69x80 66x82 63x86 62x88 60x88 " "$sizes" || return
+    expect_eq "window position during the bow" "500 300" \
+        "$(awk '{ print $1, $2 }' "$RABBIT_DIR/frames.txt" | sort -u | tr '\n' ' ' | sed 's/ $//')" ||
+        return
+    choose_exit || return
+    expect_save "$(rabbit_hex)"
+}
+
+test_eating_takes_a_carrot_and_fills_the_rabbit() {
+    start_rabbit "$(rabbit_hex)" || return
+    choose_in_submenu "$MENU_FOOD" 0 || return
+    local chosen box
+    chosen=$(now_ms)
+    box=$(wait_for_window '^吃東西$' 10) || fail "no report of the meal" || return
+    # The report comes at the end of the meal, twelve frames after the choice.
+    [ $(($(now_ms) - chosen)) -ge 1500 ] ||
+        fail "the meal was reported after $(($(now_ms) - chosen)) ms" || return
+    screenshot "$box" "$RABBIT_DIR/report.png"
+    answer_box 吃東西 || return
+    choose_exit || return
+    expect_save "$(rabbit_hex food=90 carrots=1)"
+}
+
+test_free_activity_follows_the_first_draws() {
+    start_rabbit "$(rabbit_hex)" || return
+    track_window "$RABBIT_WINDOW" 4000 >"$RABBIT_DIR/moves.txt" &
+    local tracker=$! moves
+    choose "$MENU_FREE" || return
+    wait "$tracker"
+    # 41 % 4 = 1 walks left by 10 four times; 18467 % 4 = 3 goes down to the right by
+    # (9, 5) six times.
+    moves=$(awk '{ print $1 "," $2 }' "$RABBIT_DIR/moves.txt" | uniq | head -n 11 | tr '\n' ' ')
+    expect_eq "positions while walking" \
+        "500,300 490,300 480,300 470,300 460,300 469,305 478,310 487,315 496,320 505,325 514,330 " \
+        "$moves" || return
+
+    # The same item now stops the walk; choosing it again starts the next movement.
+    choose "$MENU_FREE" || return
+    local before
+    before=$(window_geometry "$RABBIT_WINDOW")
+    sleep 1
+    expect_eq "window after stopping" "$before" "$(window_geometry "$RABBIT_WINDOW")" || return
+    choose "$MENU_FREE" || return
+    sleep 1
+    [ "$(window_geometry "$RABBIT_WINDOW")" != "$before" ] ||
+        fail "free activity did not start again" || return
+    choose "$MENU_FREE" || return
+    choose_exit
+}

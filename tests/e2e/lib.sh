@@ -1,0 +1,225 @@
+# shellcheck shell=bash
+# Shell functions (sourced) for the end-to-end tests: start varnok.exe under Wine from
+# a fresh folder, find its window, drive it with mouse and keys as a user would, and
+# read back its save file. run.sh sets VARNOK_EXE, WINEPREFIX, XSHAPE, E2E_WORK and
+# DISPLAY before a case runs.
+
+# Popup menu positions in the order Down reaches them: the separators at 1 and 9 are
+# skipped, greyed items are not.
+MENU_POSITIONS=(0 2 3 4 5 6 7 8 10 11)
+# shellcheck disable=SC2034 # used by cases.sh
+MENU_ADOPT=2 MENU_FOOD=4 MENU_FREE=6
+
+# Fields of rabbit.dat in file order, every one a little-endian 32-bit word except the
+# 20-byte name that follows hasPet.
+SAVE_HEAD_FIELDS=(autoStart autoEat autoDrink posX posY hasPet)
+SAVE_TAIL_FIELDS=(ageMonths foodMax food waterMax water staminaMax stamina health happiness
+    fatigue inventory0 carrots inventory2 waterBottles devilPoints angelPoints)
+NAME_RABBIT_BIG5=a8dfa46c00000000000000000000000000000000 # "兔子", zero-padded
+
+fail() {
+    echo "  $*" >&2
+    return 1
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# wait_until SECONDS COMMAND...: retries the command every 50 ms until it succeeds.
+wait_until() {
+    local deadline=$(($(now_ms) + $1 * 1000))
+    shift
+    until "$@"; do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
+
+# wait_for_window NAME-REGEX [SECONDS]: prints the id of the first visible X window
+# whose title matches.
+wait_for_window() {
+    local deadline=$(($(now_ms) + ${2:-10} * 1000)) id
+    until id=$(visible_window "$1"); do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+    echo "$id"
+}
+
+window_gone() { ! visible_window "$1" >/dev/null; }
+
+# window_geometry ID: prints "x y width height" of the window on the screen.
+window_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 }
+        END { if (w != "") print x, y, w, h; else exit 1 }'
+}
+
+# start_rabbit [SAVE-HEX]: copies varnok.exe into a fresh folder (with rabbit.dat made
+# from the hex bytes, if given), starts it and waits for its window. Sets RABBIT_DIR,
+# RABBIT_PID and RABBIT_WINDOW.
+start_rabbit() {
+    RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
+    cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
+    [ $# -eq 0 ] || printf '%s' "$1" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
+    restart_rabbit
+}
+
+# restart_rabbit: starts the program again in the folder of the last start_rabbit.
+restart_rabbit() {
+    (cd "$RABBIT_DIR" && exec wine varnok.exe) >>"$RABBIT_DIR/wine.log" 2>&1 &
+    RABBIT_PID=$!
+    RABBIT_WINDOW=$(wait_for_window '^varnok$' 20) || fail "no rabbit window appeared" || return
+    # The window is shown already placed and shaped; give its first paint a moment.
+    sleep 0.3
+}
+
+rabbit_running() { [ -n "${RABBIT_PID:-}" ] && kill -0 "$RABBIT_PID" 2>/dev/null; }
+
+# stop_rabbit: ends a program that is still running (after a failed case).
+stop_rabbit() {
+    if rabbit_running; then
+        kill "$RABBIT_PID" 2>/dev/null || true
+        wait "$RABBIT_PID" 2>/dev/null || true
+    fi
+    RABBIT_PID=
+}
+
+# wait_for_rabbit_exit: waits up to 10 s for the program to end by itself.
+wait_for_rabbit_exit() {
+    wait_until 10 eval '! rabbit_running' || fail "varnok.exe did not end" || return
+    wait "$RABBIT_PID" 2>/dev/null || true
+    RABBIT_PID=
+}
+
+# shape_rects ID: the window's X shape rectangles, "x y width height" per line.
+shape_rects() { "$XSHAPE" "$1"; }
+
+# rabbit_point: prints a screen point that lies on the rabbit (the centre of the widest
+# row of its shape), where a click reaches the program and not the desktop below.
+rabbit_point() {
+    local geometry x y
+    geometry=$(window_geometry "$RABBIT_WINDOW") || return
+    read -r x y _ <<<"$geometry"
+    shape_rects "$RABBIT_WINDOW" | sort -k3,3n | tail -n 1 |
+        awk -v x="$x" -v y="$y" '{ print x + $1 + int($3 / 2), y + $2 + int($4 / 2) }' | grep .
+}
+
+# open_menu: right-clicks the rabbit and waits for the popup menu to open.
+open_menu() {
+    local point
+    point=$(rabbit_point) || fail "the rabbit has no shape to click" || return
+    # shellcheck disable=SC2086
+    xdotool mousemove $point click 3
+    sleep 0.4
+}
+
+# menu_keys POSITION: the Down presses that reach a popup menu position.
+menu_keys() {
+    local index
+    for index in "${!MENU_POSITIONS[@]}"; do
+        printf 'Down '
+        [ "${MENU_POSITIONS[$index]}" -ne "$1" ] || return 0
+    done
+    return 1
+}
+
+# choose POSITION: opens the menu and chooses the item at that position.
+choose() {
+    open_menu || return
+    # shellcheck disable=SC2046
+    xdotool key --delay 60 $(menu_keys "$1") Return
+}
+
+# choose_in_submenu POSITION INDEX: opens the submenu at POSITION and chooses its
+# INDEX-th item (from 0).
+choose_in_submenu() {
+    open_menu || return
+    local downs=$2 keys=()
+    while [ "$downs" -gt 0 ]; do
+        keys+=(Down)
+        downs=$((downs - 1))
+    done
+    # shellcheck disable=SC2046
+    xdotool key --delay 60 $(menu_keys "$1") Right "${keys[@]}" Return
+}
+
+# choose_exit: "退出(&X)", reached with Up from the closed menu; waits for the end.
+choose_exit() {
+    open_menu || return
+    xdotool key --delay 60 Up Return
+    wait_for_rabbit_exit
+}
+
+# answer_box CAPTION [SECONDS]: waits for the message box with that caption and
+# closes it with Return.
+answer_box() {
+    local box
+    box=$(wait_for_window "^$1\$" "${2:-10}") || fail "no message box \"$1\"" || return
+    xdotool windowfocus --sync "$box" key Return
+    wait_until 5 window_gone "^$1\$" || fail "message box \"$1\" did not close"
+}
+
+le32() {
+    local v=$(($1 & 0xffffffff))
+    printf '%02x%02x%02x%02x' $((v & 255)) $((v >> 8 & 255)) $((v >> 16 & 255)) $((v >> 24))
+}
+
+# rabbit_hex [FIELD=VALUE...]: the 108 bytes (as hex) of a newly adopted rabbit at
+# (500, 300), with the given fields changed.
+rabbit_hex() {
+    local -A field=([autoStart]=0 [autoEat]=0 [autoDrink]=0 [posX]=500 [posY]=300 [hasPet]=1
+        [ageMonths]=0 [foodMax]=100 [food]=80 [waterMax]=100 [water]=80 [staminaMax]=100
+        [stamina]=100 [health]=100 [happiness]=100 [fatigue]=0 [inventory0]=0 [carrots]=2
+        [inventory2]=0 [waterBottles]=2 [devilPoints]=0 [angelPoints]=0)
+    local change name hex=
+    for change; do field[${change%%=*}]=${change#*=}; done
+    for name in "${SAVE_HEAD_FIELDS[@]}"; do hex+=$(le32 "${field[$name]}"); done
+    hex+=$NAME_RABBIT_BIG5
+    for name in "${SAVE_TAIL_FIELDS[@]}"; do hex+=$(le32 "${field[$name]}"); done
+    printf '%s' "$hex"
+}
+
+save_hex() { xxd -p "$RABBIT_DIR/rabbit.dat" | tr -d '\n'; }
+
+# expect_save HEX: the rabbit's save file holds exactly these bytes.
+expect_save() {
+    local actual
+    actual=$(save_hex)
+    [ "$actual" = "$1" ] && return 0
+    fail "rabbit.dat differs ($(stat -c %s "$RABBIT_DIR/rabbit.dat") bytes):"
+    diff <(fold -w 8 <<<"$1") <(fold -w 8 <<<"$actual") | sed 's/^/    /' >&2
+    return 1
+}
+
+# expect_eq WHAT EXPECTED ACTUAL
+expect_eq() {
+    [ "$2" = "$3" ] || fail "$1: expected '$2', got '$3'"
+}
+
+# screenshot ID FILE: the window's pixels as the screen shows them.
+screenshot() { import -window "$1" "$2"; }
+
+# key_pixels_inside_shape PNG RECTS: counts the pixels of pure green (the sprites' key
+# colour) inside the shape, and prints "inside green colours".
+key_pixels_inside_shape() {
+    convert "$1" -depth 8 txt:- | awk -v rects="$2" '
+        BEGIN { while ((getline line < rects) > 0) { n++; split(line, r, " ");
+                x0[n] = r[1]; y0[n] = r[2]; x1[n] = r[1] + r[3]; y1[n] = r[2] + r[4] } }
+        /^[0-9]/ { split($1, p, /[,:]/); px = p[1]; py = p[2]
+            for (i = 1; i <= n; i++) if (px >= x0[i] && px < x1[i] && py >= y0[i] && py < y1[i]) {
+                inside++; colour[$3] = 1; if ($3 == "#00FF00") green++; break } }
+        END { for (c in colour) colours++; print inside + 0, green + 0, colours + 0 }'
+}
+
+# track_window ID MILLISECONDS: prints the window's geometry each time it changes.
+track_window() {
+    local deadline=$(($(now_ms) + $2)) last='' geometry
+    while [ "$(now_ms)" -lt "$deadline" ]; do
+        geometry=$(window_geometry "$1") || break
+        [ "$geometry" = "$last" ] || echo "$geometry"
+        last=$geometry
+    done
+}

@@ -1,0 +1,70 @@
+#!/bin/bash
+# Runs the end-to-end tests: the real varnok.exe under Wine on a private Xvfb screen,
+# driven with xdotool as a user would. Prints a PASS or FAIL line per case and ends
+# with "e2e: N passed, N failed".
+# Usage: tests/e2e/run.sh [VARNOK.EXE [CASE...]]   (WINEPREFIX: the prefix to use)
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+
+export WINEPREFIX=${WINEPREFIX:-$repo/build/e2e-prefix} WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
+
+if [ "${1:-}" = --case ]; then
+    # One case, in a process of its own so that a hung case can be ended alone.
+    # shellcheck source=tests/e2e/lib.sh
+    source "$here/lib.sh"
+    # shellcheck source=tests/e2e/cases.sh
+    source "$here/cases.sh"
+    trap stop_rabbit EXIT
+    trap 'exit 1' TERM
+    "$2"
+    exit
+fi
+
+VARNOK_EXE=$(realpath "${1:-$repo/build/windows/varnok.exe}")
+shift $(($# > 0 ? 1 : 0))
+if [ ! -f "$VARNOK_EXE" ]; then
+    echo "FAIL e2e: $VARNOK_EXE does not exist"
+    echo "e2e: 0 passed, 1 failed"
+    exit 1
+fi
+cases=("$@")
+[ ${#cases[@]} -gt 0 ] || mapfile -t cases < <(sed -n 's/^\(test_[a-z0-9_]*\)() {$/\1/p' "$here/cases.sh")
+
+E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/varnok-e2e.XXXXXX")
+XSHAPE=$E2E_WORK/xshape
+export VARNOK_EXE E2E_WORK XSHAPE
+gcc -std=c99 -O -Wall -Wextra -o "$XSHAPE" "$here/xshape.c" -lXext -lX11 || exit 1
+mkdir -p "$(dirname "$WINEPREFIX")"
+flock "$WINEPREFIX.lock" "$repo/tools/prepare-wine-prefix.sh" "$WINEPREFIX" || exit 1
+
+# shellcheck source=tools/xvfb.sh
+source "$repo/tools/xvfb.sh"
+start_xvfb "${E2E_FIRST_DISPLAY:-70}" || exit 1
+# A plain desktop colour, so that pixels outside the rabbit are never mistaken for it.
+convert -size 8x8 xc:"#6a8caf" "$E2E_WORK/desktop.png"
+display -window root "$E2E_WORK/desktop.png" 2>/dev/null || true
+
+passed=0 failed=0
+for name in "${cases[@]}"; do
+    started=$(date +%s)
+    if timeout -k 5 120 "$0" --case "$name" >"$E2E_WORK/$name.log" 2>&1; then
+        passed=$((passed + 1))
+        echo "PASS $name ($(($(date +%s) - started)) s)"
+    else
+        failed=$((failed + 1))
+        echo "FAIL $name ($(($(date +%s) - started)) s)"
+        sed 's/^/    /' "$E2E_WORK/$name.log"
+    fi
+done
+
+wineserver -k 2>/dev/null || true
+stop_xvfb
+if [ "$failed" -eq 0 ]; then
+    rm -rf "$E2E_WORK"
+else
+    echo "e2e: the failed cases' folders, logs and screenshots are in $E2E_WORK"
+fi
+echo "e2e: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

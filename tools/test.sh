@@ -1,0 +1,85 @@
+#!/bin/bash
+# Builds the rabbit and runs all its tests: the core's host tests, the Windows tests
+# under Wine, and the end-to-end tests of the real program. Ends with one line
+# "N passed, N failed" over all three and fails when any layer fails.
+set -uo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+cd "$repo" || exit 1
+"$repo/tools/install-deps.sh" || exit 1
+# shellcheck source=tools/xvfb.sh
+source "$repo/tools/xvfb.sh"
+
+passed=0 failed=0
+logs=$repo/build/test-logs
+mkdir -p "$logs"
+
+# layer NAME COMMAND...: runs one step of a layer, its output shown and kept in a log;
+# a failing step counts as one failure of its own.
+layer() {
+    local name=$1
+    shift
+    echo "== $name: $*"
+    if "$@" 2>&1 | tee "$logs/$name.log"; then
+        return 0
+    fi
+    echo "== $name failed"
+    failed=$((failed + 1))
+    return 1
+}
+
+# count_ctest NAME: adds the counts of ctest's closing line to the sums. A run whose
+# tests failed has already counted them here, not as a failing step.
+count_ctest() {
+    local line total bad
+    line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$logs/$1.log" | tail -n 1)
+    [ -n "$line" ] || return 0
+    bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
+    total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+}
+
+run_ctest() {
+    local name=$1
+    shift
+    ctest "$@" --output-on-failure --timeout 300 2>&1 | tee "$logs/$name.log"
+    count_ctest "$name"
+}
+
+started=$(date +%s)
+
+# Host: the portable core against the recording desktop fake.
+if layer host-build bash -c 'cmake --preset host >/dev/null && cmake --build build/host -j2'; then
+    run_ctest host-tests --test-dir build/host -j2
+fi
+
+# Windows: varnok.exe and the shell's tests, under Wine on one private screen that also
+# serves the tests' discovery at build time. A lasting wineserver saves its start-up
+# for every test program.
+prefix=$repo/build/windows/wineprefix
+start_xvfb 90 || exit 1
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$(dirname "$prefix")"
+if layer wine-prefix flock "$prefix.lock" tools/prepare-wine-prefix.sh "$prefix"; then
+    wineserver -p
+    if layer windows-build bash -c 'cmake --preset windows >/dev/null && cmake --build build/windows -j2'; then
+        run_ctest windows-tests --test-dir build/windows
+    fi
+    wineserver -k 2>/dev/null || true
+fi
+stop_xvfb
+
+# End to end: the real program, driven as a user would, on a screen of its own.
+tests/e2e/run.sh build/windows/varnok.exe 2>&1 | tee "$logs/e2e.log"
+e2e=$(grep -E '^e2e: [0-9]+ passed, [0-9]+ failed$' "$logs/e2e.log" | tail -n 1)
+if [ -n "$e2e" ]; then
+    read -r _ e2ePassed _ e2eFailed _ <<<"$e2e"
+    passed=$((passed + e2ePassed))
+    failed=$((failed + e2eFailed))
+else
+    failed=$((failed + 1))
+fi
+
+echo "== all layers in $(($(date +%s) - started)) s; logs in $logs"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
