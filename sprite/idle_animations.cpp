@@ -10,13 +10,14 @@
 #include "pet/random.h"
 #include "sprite/pose_table.h"
 
-int32_t blinkPhase;
+// Each sequence starts idle: its phase at its first step.
+int32_t blinkPhase = 1;
 int32_t blinkPasses;
-int32_t playAPhase;
+int32_t playAPhase = 61;
 int32_t playAPass;
-int32_t playBPhase;
+int32_t playBPhase = 81;
 int32_t playBDepth;
-int32_t stretchPhase;
+int32_t stretchPhase = 91;
 
 namespace {
 constexpr int BLINK_OPEN_MS = 200;

@@ -12,10 +12,11 @@
 #include "pet/wrap32.h"
 #include "sprite/pose_table.h"
 
-int32_t walkLeftPhase;
-int32_t walkRightPhase;
-int32_t diagLeftPhase;
-int32_t diagRightPhase;
+// Each movement starts idle: its phase at its first step.
+int32_t walkLeftPhase = 1;
+int32_t walkRightPhase = 11;
+int32_t diagLeftPhase = 1;
+int32_t diagRightPhase = 1;
 int32_t diagLeftLoops;
 int32_t diagRightLoops;
 int32_t wanderTickCounter;
