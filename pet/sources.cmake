@@ -3,9 +3,12 @@ target_sources(varnok_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/random.cpp
     ${CMAKE_CURRENT_LIST_DIR}/life_clock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/care.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/care_sequence.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reports.cpp
     ${CMAKE_CURRENT_LIST_DIR}/grade.cpp
 )
 if(WIN32)
     target_sources(varnok_shell PRIVATE
+        ${CMAKE_CURRENT_LIST_DIR}/evaluate_grade.cpp
     )
 endif()
