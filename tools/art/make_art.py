@@ -41,7 +41,7 @@ def render_sprites():
         if sid not in CLOSE_UPS:  # the whole rabbit fits inside its frame
             edge = rows[0] + [r[0] for r in rows] + [r[-1] for r in rows]
             assert not any(edge), sid
-    return dict(sorted(out.items()))
+    return {sid: out[sid] for sid in SPRITES}  # in the order of the activities
 
 
 def write(root, path, data):
