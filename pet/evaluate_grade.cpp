@@ -1,0 +1,15 @@
+// Works out the grade afresh from the points and loads its picture.
+#include "pet/evaluate_grade.h"
+
+#include "app/main_window.h"
+#include "pet/grade.h"
+#include "pet/pet_record.h"
+
+std::string gradeText;
+HBITMAP gradeBitmap;
+
+void evaluateGrade() {
+    const Grade grade = gradeFor(gradePoints.devilPoints, gradePoints.angelPoints);
+    gradeText = grade.text;
+    gradeBitmap = LoadBitmapW(appInstance, MAKEINTRESOURCEW(grade.bitmapId));
+}
