@@ -1,0 +1,286 @@
+// The rabbit window as start-up makes it: place, menu, commands, mouse and ending.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "app/desktop.h"
+#include "app/main_window.h"
+#include "app/timers.h"
+#include "app/wide_text.h"
+#include "pet/pet_record.h"
+#include "res/resource.h"
+#include "storage/save_image.h"
+#include "win_test_support.h"
+
+namespace {
+RECT windowRect() {
+    RECT rect = {};
+    GetWindowRect(mainWindow, &rect);
+    return rect;
+}
+
+// A save file holding an adopted rabbit at the given place; the state is reset afterwards
+// so that only the file carries it.
+void writeRabbitSave(int x, int y) {
+    resetProgramState();
+    hasPet = 1;
+    posX = x;
+    posY = y;
+    pet.food = pet.water = 80;
+    pet.foodMax = pet.waterMax = pet.staminaMax = pet.stamina = 100;
+    writeSaveFile(encodeSaveImage());
+    resetProgramState();
+}
+
+std::string saveBytesNow() {
+    const SaveImage image = encodeSaveImage();
+    return std::string(image.begin(), image.end());
+}
+
+bool timerRuns(int timerId) {
+    // Killing tells whether it ran; the tests that ask do not need it afterwards.
+    return KillTimer(mainWindow, static_cast<UINT_PTR>(timerId)) != FALSE;
+}
+
+std::string menuText(UINT item, UINT byWhat) {
+    wchar_t text[64] = {};
+    GetMenuStringW(popupMenu, item, text, 64, byWhat);
+    return narrow(text);
+}
+
+bool greyed(int position) {
+    return (GetMenuState(popupMenu, static_cast<UINT>(position), MF_BYPOSITION) & MF_GRAYED) != 0;
+}
+
+void command(int id) {
+    SendMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(id), 0);
+}
+
+// Closes a popup menu from inside its own modal loop, noting that one was open.
+bool menuWasOpen = false;
+void CALLBACK closeOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+        menuWasOpen = true;
+    }
+    EndMenu();
+}
+
+bool rightClickOpensMenu(WPARAM buttons) {
+    menuWasOpen = false;
+    const UINT_PTR closer = SetTimer(nullptr, 0, 200, closeOpenMenu);
+    SendMessageW(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
+    KillTimer(nullptr, closer);
+    return menuWasOpen;
+}
+
+class MainWindowTest : public RabbitWindowTest {};
+
+TEST_F(MainWindowTest, WithoutARabbitTheWindowStandsAtHomeWithTheCareCommandsGrey) {
+    writeRabbitSave(200, 150);
+    std::string bytes = readSaveFileBytes();
+    bytes[20] = 0; // hasPet
+    writeSaveFileBytes(bytes);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    const RECT rect = windowRect();
+    EXPECT_EQ(rect.left, 500);
+    EXPECT_EQ(rect.top, 300);
+    EXPECT_EQ(rect.right - rect.left, 60);
+    EXPECT_EQ(rect.bottom - rect.top, 88);
+    for (int position : {3, 4, 5, 6, 7, 8}) {
+        EXPECT_TRUE(greyed(position)) << position;
+    }
+    for (int position : {0, 2, 10, 11}) {
+        EXPECT_FALSE(greyed(position)) << position;
+    }
+    EXPECT_FALSE(timerRuns(TIMER_LIFE_CLOCK));
+    EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
+}
+
+TEST_F(MainWindowTest, ARabbitComesBackWhereItWasWithItsCareCommandsAndLifeClock) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    const RECT rect = windowRect();
+    EXPECT_EQ(rect.left, 200);
+    EXPECT_EQ(rect.top, 150);
+    for (int position : {3, 4, 5, 6, 7, 8}) {
+        EXPECT_FALSE(greyed(position)) << position;
+    }
+    EXPECT_TRUE(timerRuns(TIMER_LIFE_CLOCK));
+}
+
+TEST_F(MainWindowTest, APlaceOffEveryMonitorBringsTheRabbitHome) {
+    writeRabbitSave(-5000, -5000);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    EXPECT_EQ(windowRect().left, 500);
+    EXPECT_EQ(windowRect().top, 300);
+    EXPECT_EQ(posX, 500);
+    EXPECT_EQ(posY, 300);
+}
+
+TEST_F(MainWindowTest, APlacePartlyOnTheScreenIsKept) {
+    writeRabbitSave(-30, 700);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    EXPECT_EQ(windowRect().left, -30);
+    EXPECT_EQ(windowRect().top, 700);
+}
+
+TEST_F(MainWindowTest, ThePopupMenuHoldsItsTexts) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    const std::vector<std::string> texts = {"關於(&A)", "",         "領養兔子",     "狀態(&Z)",
+                                            "吃喝(&E)", "勞動(&W)", "自由活動(&G)", "睡覺(&S)",
+                                            "察看物品", "",         "軟體設置(&C)", "退出(&X)"};
+    ASSERT_EQ(GetMenuItemCount(popupMenu), 12);
+    for (UINT position = 0; position < texts.size(); ++position) {
+        EXPECT_EQ(menuText(position, MF_BYPOSITION), texts[position]) << position;
+    }
+    EXPECT_EQ(menuText(IDM_EAT, MF_BYCOMMAND), "吃");
+    EXPECT_EQ(menuText(IDM_DRINK, MF_BYCOMMAND), "喝");
+}
+
+TEST_F(MainWindowTest, AdoptingTheFirstRabbitAsksNothingAndEnablesTheCareCommands) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    command(IDM_ADOPT);
+    ASSERT_EQ(boxes.seen.size(), 1u) << boxes.describe();
+    EXPECT_EQ(boxes.seen[0].caption, "領養新兔子");
+    EXPECT_EQ(boxes.seen[0].text, "一隻可愛的兔寶寶誕生了!\n你可以在狀態欄裡給你兔子改個名字。");
+    for (int position : {3, 4, 5, 6, 7, 8}) {
+        EXPECT_FALSE(greyed(position)) << position;
+    }
+    EXPECT_EQ(readSaveFileBytes(), saveBytesNow());
+}
+
+TEST_F(MainWindowTest, ReAdoptionAnsweredNoChangesNothing) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    const std::string before = readSaveFileBytes();
+    boxes.answers.push_back(IDNO);
+    command(IDM_ADOPT);
+    ASSERT_EQ(boxes.seen.size(), 1u) << boxes.describe();
+    EXPECT_EQ(boxes.seen[0].text, "你決定領養一隻新兔子嗎?");
+    EXPECT_EQ(readSaveFileBytes(), before);
+}
+
+TEST_F(MainWindowTest, FreeActivityTogglesItsTextAndComesBackWithoutTheMnemonic) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    command(IDM_FREE_ACTIVITY);
+    EXPECT_EQ(menuText(IDM_FREE_ACTIVITY, MF_BYCOMMAND), "停止活動");
+    EXPECT_NE(freeMode, 0);
+    command(IDM_FREE_ACTIVITY);
+    EXPECT_EQ(menuText(IDM_FREE_ACTIVITY, MF_BYCOMMAND), "自由活動");
+    EXPECT_EQ(freeMode, 0);
+    EXPECT_FALSE(greyed(6));
+    EXPECT_FALSE(timerRuns(activeAnimTimer));
+}
+
+TEST_F(MainWindowTest, EachDialogCommandOpensOneBoxOwnedByTheRabbit) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    std::vector<HWND> owners;
+    boxes.onOpen = [&owners](HWND box) {
+        owners.push_back(GetWindow(box, GW_OWNER));
+        return IDCANCEL;
+    };
+    for (int id : {IDM_ABOUT, IDM_STATUS, IDM_ITEMS, IDM_SETTINGS}) {
+        SCOPED_TRACE(id);
+        owners.clear();
+        command(id);
+        ASSERT_EQ(owners.size(), 1u) << boxes.describe();
+        EXPECT_EQ(owners[0], mainWindow);
+    }
+}
+
+TEST_F(MainWindowTest, AnUnknownCommandDoesNothing) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    command(40000);
+    EXPECT_TRUE(IsWindow(mainWindow));
+    EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
+}
+
+TEST_F(MainWindowTest, ExitSavesThenEndsTheProgram) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    posX = 321;
+    const std::string expected = saveBytesNow();
+    HWND window = mainWindow;
+    command(IDM_EXIT);
+    EXPECT_EQ(readSaveFileBytes(), expected);
+    EXPECT_FALSE(IsWindow(window));
+    pumpMessages(0);
+    EXPECT_TRUE(quitWasPosted());
+}
+
+TEST_F(MainWindowTest, AnEndingSessionSavesAndACancelledOneDoesNot) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    const std::string before = readSaveFileBytes();
+    posX = 321;
+    SendMessageW(mainWindow, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(readSaveFileBytes(), before);
+    SendMessageW(mainWindow, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(readSaveFileBytes(), saveBytesNow());
+}
+
+TEST_F(MainWindowTest, OnlyAPlainRightClickOpensTheMenu) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    EXPECT_TRUE(rightClickOpensMenu(MK_RBUTTON));
+    EXPECT_FALSE(rightClickOpensMenu(MK_RBUTTON | MK_SHIFT));
+    EXPECT_FALSE(rightClickOpensMenu(MK_RBUTTON | MK_CONTROL));
+    EXPECT_FALSE(rightClickOpensMenu(MK_RBUTTON | MK_LBUTTON));
+}
+
+TEST_F(MainWindowTest, ARightClickStopsTheWanderingAndReArmsItOnlyForAnAwakeRabbit) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    freeMode = 1;
+    activeAnimTimer = TIMER_WALK_LEFT;
+    startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
+    rightClickOpensMenu(MK_RBUTTON | MK_SHIFT);
+    EXPECT_TRUE(timerRuns(TIMER_WALK_LEFT));
+
+    sleeping = 1;
+    startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
+    rightClickOpensMenu(MK_RBUTTON | MK_SHIFT);
+    EXPECT_FALSE(timerRuns(TIMER_WALK_LEFT));
+
+    sleeping = 0;
+    freeMode = 0;
+    startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
+    rightClickOpensMenu(MK_RBUTTON | MK_CONTROL);
+    EXPECT_FALSE(timerRuns(TIMER_WALK_LEFT));
+}
+
+// Moves the cursor and lets go, from inside the system's window-moving loop.
+void CALLBACK dropFiftyThirtyFurther(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetCursorPos(cursor.x + 50, cursor.y + 30);
+    PostMessageW(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, 0);
+    PostMessageW(mainWindow, WM_LBUTTONUP, 0, 0);
+}
+
+TEST_F(MainWindowTest, ADragLeavesTheRabbitWhereItWasDroppedAndStopsOnlyTheWalkRight) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
+    startTimer(TIMER_WALK_RIGHT, LIFE_CLOCK_MS);
+    SetCursorPos(230, 190);
+    pumpMessages(50);
+    SetTimer(nullptr, 0, 100, dropFiftyThirtyFurther);
+    SendMessageW(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    const RECT dropped = windowRect();
+    EXPECT_EQ(posX, dropped.left);
+    EXPECT_EQ(posY, dropped.top);
+    EXPECT_NE(dropped.left, 200) << "the drag should have moved the window";
+
+    InvalidateRect(mainWindow, nullptr, TRUE);
+    UpdateWindow(mainWindow);
+    EXPECT_EQ(windowRect().left, dropped.left);
+    EXPECT_EQ(windowRect().top, dropped.top);
+    EXPECT_TRUE(timerRuns(TIMER_WALK_LEFT));
+    EXPECT_FALSE(timerRuns(TIMER_WALK_RIGHT));
+}
+} // namespace
