@@ -413,6 +413,7 @@ TEST_F(CareTest, LabourWithStaminaUnder20RunsInFullAndEndsExhausted) {
         EXPECT_EQ(pet.happiness, 74);
         EXPECT_EQ(randomSeed, 1u); // no reward drawn
         EXPECT_EQ(desktop.regions.back().bitmapId, 133);
+        desktop.whileReportOpen = nullptr;
     }
     commandLabour();
     EXPECT_EQ(desktop.reports.back().caption, "勞動");
