@@ -30,7 +30,7 @@ namespace {
 constexpr int32_t PORTION = 10;
 constexpr int32_t MOST_HAPPINESS = 100;
 constexpr int32_t MOST_FATIGUE = 100;
-// Labour that starts with less strength than this wears the rabbit out.
+// A labour that ends with less strength than this leaves the rabbit exhausted.
 constexpr int32_t LABOUR_STAMINA = 20;
 constexpr int32_t LIGHT_LABOUR_FATIGUE = 40;
 
