@@ -1,6 +1,4 @@
 # The seven grade pictures: the same rabbit, larger, dressed and set so each grade reads at once.
-import math
-
 from canvas import rotate, translate
 from props import carrot, drop, heart, star
 from rabbit import Arm, Pose, draw_rabbit

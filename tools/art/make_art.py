@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # Draws every picture of the program and writes the resource files, their resource-script
 # fragment and a contact sheet for review. Usage: make_art.py [output root, default the repo].
+import io
 import os
 import sys
 
@@ -8,7 +9,7 @@ from PIL import Image, ImageDraw, ImageFont
 
 from canvas import Canvas
 from formats import bmp_bytes, cur_bytes, ico_bytes
-from palette import COLOURS, MIN_KEY_DISTANCE, SPRITE16, full_palette, key_distance, palette_of
+from palette import MIN_KEY_DISTANCE, SPRITE16, full_palette, key_distance, palette_of
 from grades import BACKGROUNDS, GRADES
 from icons import CURSORS, ICONS, cursor_image, icon_images
 from sprites import CLOSE_UPS, SPRITES
@@ -134,7 +135,7 @@ def main():
         sheet.append(("%s, hot spot %d,%d" % (label, hot[0], hot[1]),
                       masked_image(rows, mask, [(0, 0, 0), (255, 255, 255)], hot)))
     write(root, "res/pictures.rc", ("\n".join(rc) + "\n").encode())
-    buf = __import__("io").BytesIO()
+    buf = io.BytesIO()
     contact_sheet(sheet).save(buf, "PNG")
     write(root, "docs/contact-sheet.png", buf.getvalue())
 

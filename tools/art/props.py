@@ -2,7 +2,7 @@
 # trimmings of the grade pictures. Each is drawn in its own coordinates through a transform.
 import math
 
-from canvas import Affine, ellipse_points, rotate, translate
+from canvas import Affine, ellipse_points, rotate
 
 
 def carrot(canvas, t=Affine(), length=17.0, bitten=False):
