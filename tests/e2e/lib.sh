@@ -184,13 +184,28 @@ rabbit_hex() {
 
 save_hex() { xxd -p "$RABBIT_DIR/rabbit.dat" | tr -d '\n'; }
 
-# expect_save HEX: the rabbit's save file holds exactly these bytes.
+# word_value HEX: the signed value of a little-endian 32-bit word.
+word_value() {
+    local v=$((16#${1:6:2}${1:4:2}${1:2:2}${1:0:2}))
+    echo $((v >= 2147483648 ? v - 4294967296 : v))
+}
+
+# expect_save HEX: the rabbit's save file holds exactly these bytes; otherwise names
+# every field that differs.
 expect_save() {
-    local actual
+    local actual names=("${SAVE_HEAD_FIELDS[@]}" name name name name name "${SAVE_TAIL_FIELDS[@]}")
     actual=$(save_hex)
     [ "$actual" = "$1" ] && return 0
-    fail "rabbit.dat differs ($(stat -c %s "$RABBIT_DIR/rabbit.dat") bytes):"
-    diff <(fold -w 8 <<<"$1") <(fold -w 8 <<<"$actual") | sed 's/^/    /' >&2
+    fail "rabbit.dat ($((${#actual} / 2)) bytes) differs from the expected 108 bytes:"
+    local word
+    for ((word = 0; word < 27; word++)); do
+        local want=${1:word * 8:8} got=${actual:word * 8:8}
+        [ "$want" = "$got" ] && continue
+        if [ ${#got} -eq 8 ] && [ "${names[word]}" != name ]; then
+            got=$(word_value "$got")
+        fi
+        echo "    offset $((word * 4)) (${names[word]}): expected $(word_value "$want"), got ${got:-nothing}" >&2
+    done
     return 1
 }
 

@@ -2,7 +2,8 @@
 # Runs the end-to-end tests: the real varnok.exe under Wine on a private Xvfb screen,
 # driven with xdotool as a user would. Prints a PASS or FAIL line per case and ends
 # with "e2e: N passed, N failed".
-# Usage: tests/e2e/run.sh [VARNOK.EXE [CASE...]]   (WINEPREFIX: the prefix to use)
+# Usage: tests/e2e/run.sh [VARNOK.EXE [CASE...]]   (WINEPREFIX: the prefix to use;
+# E2E_KEEP=1 keeps every case's folder, log and screenshots)
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
@@ -61,10 +62,10 @@ done
 
 wineserver -k 2>/dev/null || true
 stop_xvfb
-if [ "$failed" -eq 0 ]; then
+if [ "$failed" -eq 0 ] && [ -z "${E2E_KEEP:-}" ]; then
     rm -rf "$E2E_WORK"
 else
-    echo "e2e: the failed cases' folders, logs and screenshots are in $E2E_WORK"
+    echo "e2e: the cases' folders, logs and screenshots are in $E2E_WORK"
 fi
 echo "e2e: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
