@@ -1,4 +1,6 @@
 # The seven grade pictures: the same rabbit, larger, dressed and set so each grade reads at once.
+import math
+
 from canvas import rotate, translate
 from props import carrot, drop, heart, star
 from rabbit import Arm, Pose, draw_rabbit
@@ -91,15 +93,24 @@ def angel(c):
     c.ellipse(45, 6, 9, 1.4, "sky", outline=False)
 
 
+def _eggshell(c, x, y, size):
+    """The lower half of a hatched egg standing on y, its rim broken into points."""
+    rx, ry = 30 * size, 20 * size
+    top = y - ry
+    rim = [(x - rx + 2 * rx * i / 12, top - (2 if i % 2 else 6) * size) for i in range(13)]
+    bowl = [(x + rx * math.cos(math.pi * i / 16), top + ry * math.sin(math.pi * i / 16))
+            for i in range(1, 16)]
+    c.shape(rim + bowl, "white", weight=1.0)
+
+
 def baby(c):
-    pose = Pose(eyes="closed", mouth="small", hug=True, crouch=4,
-                near_arm=Arm(angle=-35, length=0.8), far_arm=Arm(angle=-35, length=0.8))
-    c.ellipse(72, 128, 56, 14, "sand", weight=1.0)
-    draw_rabbit(c, pose, (72, 133), size=1.3)
-    c.ellipse(72, 133 - 40 * 1.3, 3.4, 3.4, "sky", weight=1.0)
+    pose = Pose(eyes="wide", mouth="small", hug=True, crouch=4, ears=(4, 4),
+                near_arm=Arm(angle=-150, length=0.75), far_arm=Arm(angle=-150, length=0.75))
+    draw_rabbit(c, pose, (72, 118), size=1.25)
+    _eggshell(c, 72, 134, 1.25)
     star(c, 22, 24, 8, "yellow")
     star(c, 124, 34, 6, "yellow")
-    c.shape([(110, 12), (116, 6), (113, 15), (119, 16), (110, 22)], "yellow")
+    star(c, 118, 92, 4, "gold")
 
 
 BACKGROUNDS = {167: "peach", 178: "sky", 180: "sand", 181: "lilac", 183: "peach", 184: "sky",
