@@ -90,7 +90,7 @@ def bow(step):
 
 def sleeping(breath):
     pose = Pose(ears=(48, 48), eyes="closed", mouth="small", head_dy=breath * 0.8)
-    marks = ((44, 8, 5), (51, 1, 7)) if breath == 0 else ((47, 4, 6), (55, 0, 5))
+    marks = ((40, 11, 6), (50, 2, 9)) if breath == 0 else ((44, 7, 7), (54, 1, 7))
 
     def draw(c):
         draw_rabbit(c, pose, (31.5, c.height + 35), size=1.45)
