@@ -3,4 +3,5 @@
 
 #include <windows.h>
 
+INT_PTR CALLBACK aboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void openAboutDialog(HWND owner);

@@ -3,4 +3,5 @@
 
 #include <windows.h>
 
+INT_PTR CALLBACK itemsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void openItemsDialog(HWND owner);

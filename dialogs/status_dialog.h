@@ -3,4 +3,5 @@
 
 #include <windows.h>
 
+INT_PTR CALLBACK statusDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void openStatusDialog(HWND owner);

@@ -50,6 +50,7 @@
 #define IDD_BONUS 159
 
 // Dialog controls
+#define IDC_STATIC -1 // labels, boxes and pictures that no code reaches
 #define IDC_ABOUT_ICON 200
 #define IDC_FOOD 1001
 #define IDC_WATER 1002

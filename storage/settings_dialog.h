@@ -3,4 +3,5 @@
 
 #include <windows.h>
 
+INT_PTR CALLBACK settingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 void openSettingsDialog(HWND owner);

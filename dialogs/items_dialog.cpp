@@ -1,0 +1,23 @@
+// The items dialog: the stock as it was when the dialog opened.
+#include "dialogs/items_dialog.h"
+
+#include "dialogs/modal_dialog.h"
+#include "pet/pet_record.h"
+#include "res/resource.h"
+
+INT_PTR CALLBACK itemsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        SetDlgItemInt(dialog, IDC_CARROTS, static_cast<UINT>(inventory.carrots), TRUE);
+        SetDlgItemInt(dialog, IDC_WATER_BOTTLES, static_cast<UINT>(inventory.waterBottles), TRUE);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && isCloseCommand(wParam)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void openItemsDialog(HWND owner) {
+    runModalDialog(IDD_ITEMS, owner, itemsDlgProc);
+}
