@@ -45,7 +45,9 @@ void toggleFreeActivity() {
     }
 }
 
-void stopActiveAnimation() { stopTimer(activeAnimTimer); }
+void stopActiveAnimation() {
+    stopTimer(activeAnimTimer);
+}
 
 void rearmAfterMousePress() {
     if (sleeping == 0 && freeMode != 0) {

@@ -14,13 +14,20 @@ struct TimerHandler {
 };
 
 const TimerHandler timerTable[] = {
-    {TIMER_LIFE_CLOCK, lifeClockTick}, {TIMER_WALK_LEFT, stepWalkLeft},
-    {TIMER_WALK_RIGHT, stepWalkRight}, {TIMER_WANDER, wanderScheduler},
-    {TIMER_EAT, stepEat},              {TIMER_DRINK, stepDrink},
-    {TIMER_LABOUR, stepLabour},        {TIMER_BLINK, stepBlink},
-    {TIMER_PLAY_A, stepPlayA},         {TIMER_SLEEP, stepSleep},
-    {TIMER_PLAY_B, stepPlayB},         {TIMER_STRETCH, stepStretch},
-    {TIMER_DIAG_LEFT, stepDiagLeft},   {TIMER_DIAG_RIGHT, stepDiagRight},
+    {TIMER_LIFE_CLOCK, lifeClockTick},
+    {TIMER_WALK_LEFT, stepWalkLeft},
+    {TIMER_WALK_RIGHT, stepWalkRight},
+    {TIMER_WANDER, wanderScheduler},
+    {TIMER_EAT, stepEat},
+    {TIMER_DRINK, stepDrink},
+    {TIMER_LABOUR, stepLabour},
+    {TIMER_BLINK, stepBlink},
+    {TIMER_PLAY_A, stepPlayA},
+    {TIMER_SLEEP, stepSleep},
+    {TIMER_PLAY_B, stepPlayB},
+    {TIMER_STRETCH, stepStretch},
+    {TIMER_DIAG_LEFT, stepDiagLeft},
+    {TIMER_DIAG_RIGHT, stepDiagRight},
 };
 } // namespace
 

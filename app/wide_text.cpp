@@ -17,14 +17,17 @@ std::wstring toWide(UINT codePage, const char* bytes, std::size_t length) {
 }
 } // namespace
 
-std::wstring widen(const std::string& utf8) { return toWide(CP_UTF8, utf8.data(), utf8.size()); }
+std::wstring widen(const std::string& utf8) {
+    return toWide(CP_UTF8, utf8.data(), utf8.size());
+}
 
 std::string narrow(const std::wstring& wide) {
     if (wide.empty()) {
         return std::string();
     }
     const int length = static_cast<int>(wide.size());
-    const int count = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    const int count =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(count), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, &utf8[0], count, nullptr, nullptr);
     return utf8;

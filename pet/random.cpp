@@ -3,7 +3,9 @@
 
 uint32_t randomSeed = 1;
 
-void resetRandom() { randomSeed = 1; }
+void resetRandom() {
+    randomSeed = 1;
+}
 
 int32_t nextRandom() {
     randomSeed = randomSeed * 214013u + 2531011u;

@@ -74,7 +74,9 @@ SaveImage encodeSaveImage() {
 
 void decodeSaveImage(const uint8_t* data, std::size_t length) {
     SaveImage image = encodeSaveImage();
-    std::memcpy(image.data(), data, length < SAVE_FILE_BYTES ? length : SAVE_FILE_BYTES);
+    if (length > 0) {
+        std::memcpy(image.data(), data, length < SAVE_FILE_BYTES ? length : SAVE_FILE_BYTES);
+    }
     std::size_t count = 0;
     const Field* table = fields(count);
     for (std::size_t i = 0; i < count; ++i) {
