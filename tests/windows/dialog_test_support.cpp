@@ -1,0 +1,54 @@
+// Opening the program's dialogs in a test, and reading and clicking their controls.
+#include "dialog_test_support.h"
+
+#include "app/main_window.h"
+#include "app/wide_text.h"
+#include "res/resource.h"
+#include "storage/save_file.h"
+
+HWND openModeless(int templateId, DLGPROC procedure) {
+    return CreateDialogParamW(appInstance, MAKEINTRESOURCEW(templateId), nullptr, procedure, 0);
+}
+
+void closeModeless(HWND dialog, int command) {
+    SendMessageW(dialog, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    DestroyWindow(dialog);
+}
+
+std::string controlText(HWND dialog, int id) {
+    wchar_t text[256] = {};
+    GetDlgItemTextW(dialog, id, text, 256);
+    return narrow(text);
+}
+
+void setControlText(HWND dialog, int id, const std::string& utf8) {
+    SetDlgItemTextW(dialog, id, widen(utf8).c_str());
+}
+
+bool controlEnabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
+void clickButton(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    const LONG_PTR kind = GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
+    if (kind == BS_AUTOCHECKBOX) {
+        const bool checked = IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+        CheckDlgButton(dialog, id, checked ? BST_UNCHECKED : BST_CHECKED);
+    }
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+void DialogTest::SetUp() {
+    resetProgramState();
+    appInstance = GetModuleHandleW(nullptr);
+    linkCursor = LoadCursorW(appInstance, MAKEINTRESOURCEW(IDC_LINK_HAND));
+    buildSaveFilePath();
+    removeSaveFile();
+    boxes.install();
+}
+
+void DialogTest::TearDown() {
+    boxes.uninstall();
+    removeSaveFile();
+}
