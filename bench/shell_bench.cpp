@@ -1,0 +1,298 @@
+// Measures the shell inside one process with the real rabbit window: how long the 34
+// master outlines take to cut, how fast a frame change is shown, and whether GDI and
+// USER objects and memory stay put over thousands of frames and hundreds of dialogs.
+//
+// varnok_shell_bench [FRAMES] [OPENINGS]; run from a folder holding rabbit.dat.
+// Prints key=value lines.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "app/desktop.h"
+#include "app/main_window.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/bonus_dialog.h"
+#include "dialogs/items_dialog.h"
+#include "dialogs/status_dialog.h"
+#include "sprite/pose_table.h"
+#include "sprite/sprite_bank.h"
+#include "storage/settings_dialog.h"
+#include "win_test_support.h"
+
+namespace {
+constexpr int REGION_BUILDS = 15;
+constexpr int WARM_UP_OPENINGS = 10;
+constexpr int FRAME_INTERVAL_MS = 150; // the animations' pace
+
+double nowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Wine's GetGuiResources answers 0, so the objects are also counted by asking every
+// handle value what it is: GDI and USER handles carry their table index in the low
+// word, and a handle with a zero high word stands for whatever lives at that index.
+struct Objects {
+    DWORD gdiReported;
+    DWORD userReported;
+    int gdi;
+    int windows;
+    int menus;
+    int iconsAndCursors;
+
+    int user() const { return windows + menus + iconsAndCursors; }
+};
+
+BOOL CALLBACK countWindow(HWND window, LPARAM count) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) {
+        *reinterpret_cast<int*>(count) += 1;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK countTopWindow(HWND window, LPARAM count) {
+    countWindow(window, count);
+    EnumChildWindows(window, countWindow, count);
+    return TRUE;
+}
+
+Objects countObjects() {
+    Objects objects = {};
+    objects.gdiReported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    objects.userReported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (ULONG_PTR value = 1; value < 0x10000; ++value) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0) {
+            objects.gdi += 1;
+        }
+        if (IsMenu(reinterpret_cast<HMENU>(value))) {
+            objects.menus += 1;
+        }
+        ICONINFO info;
+        if (GetIconInfo(reinterpret_cast<HICON>(value), &info)) {
+            objects.iconsAndCursors += 1;
+            DeleteObject(info.hbmMask);
+            if (info.hbmColor) {
+                DeleteObject(info.hbmColor);
+            }
+        }
+    }
+    EnumWindows(countTopWindow, reinterpret_cast<LPARAM>(&objects.windows));
+    return objects;
+}
+
+PROCESS_MEMORY_COUNTERS memoryCounters() {
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    return memory;
+}
+
+long workingSetKb() {
+    return static_cast<long>(memoryCounters().WorkingSetSize / 1024);
+}
+
+void printObjects(const char* when, const Objects& objects) {
+    const PROCESS_MEMORY_COUNTERS memory = memoryCounters();
+    std::printf("%s_gdi=%d\n%s_user=%d\n%s_windows=%d\n%s_menus=%d\n%s_icons=%d\n"
+                "%s_gdi_reported=%lu\n%s_user_reported=%lu\n%s_working_set_kb=%zu\n"
+                "%s_peak_working_set_kb=%zu\n",
+                when, objects.gdi, when, objects.user(), when, objects.windows, when, objects.menus,
+                when, objects.iconsAndCursors, when, objects.gdiReported, when,
+                objects.userReported, when, memory.WorkingSetSize / 1024, when,
+                memory.PeakWorkingSetSize / 1024);
+    std::fflush(stdout);
+}
+
+// The probe must see what it claims to: fifty brushes come and go.
+bool probeSeesObjects() {
+    countObjects(); // the first look creates what the system caches for good
+    const int before = countObjects().gdi;
+    std::vector<HBRUSH> brushes;
+    for (int i = 0; i < 50; ++i) {
+        brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
+    }
+    const int during = countObjects().gdi;
+    for (HBRUSH brush : brushes) {
+        DeleteObject(brush);
+    }
+    return during - before == 50 && countObjects().gdi == before;
+}
+
+void timeRegionBuilding() {
+    SpriteEntry* entries = spriteBank.entries;
+    HRGN kept[SPRITE_COUNT];
+    for (int i = 0; i < SPRITE_COUNT; ++i) {
+        kept[i] = entries[i].region;
+    }
+    std::vector<double> times;
+    for (int build = 0; build < REGION_BUILDS; ++build) {
+        const double start = nowMs();
+        buildSpriteRegions(mainWindow);
+        times.push_back(nowMs() - start);
+        for (int i = 0; i < SPRITE_COUNT; ++i) {
+            DeleteObject(entries[i].region);
+        }
+    }
+    for (int i = 0; i < SPRITE_COUNT; ++i) {
+        entries[i].region = kept[i];
+    }
+    const double all = median(times);
+    std::printf("region_builds=%d\nregions_ms=%.2f\nregion_per_picture_ms=%.3f\n", REGION_BUILDS,
+                all, all / SPRITE_COUNT);
+}
+
+struct Frame {
+    int pose;
+    int subPose;
+    int bitmapId;
+};
+
+// Every frame the pose table knows, each once.
+std::vector<Frame> everyFrame() {
+    std::vector<Frame> frames;
+    for (int code = 0; code < 120; ++code) {
+        if (bitmapForPose(code, 0) != 0) {
+            frames.push_back({code, 0, bitmapForPose(code, 0)});
+            continue;
+        }
+        for (int sub = code + 1; sub < code + 10; ++sub) {
+            if (bitmapForPose(code, sub) != 0) {
+                frames.push_back({code, sub, bitmapForPose(code, sub)});
+            }
+        }
+    }
+    return frames;
+}
+
+void showFrame(const Frame& frame, bool changeRegion) {
+    if (changeRegion) {
+        applySpriteRegion(frame.bitmapId);
+    } else {
+        InvalidateRect(mainWindow, nullptr, TRUE);
+    }
+    pose = frame.pose;
+    subPose = frame.subPose;
+    UpdateWindow(mainWindow);
+}
+
+// Frames per second of `count` frames, shown as fast as they go.
+double framesPerSecond(const std::vector<Frame>& frames, int count, bool changeRegion) {
+    const double start = nowMs();
+    for (int i = 0; i < count; ++i) {
+        showFrame(frames[static_cast<std::size_t>(i) % frames.size()], changeRegion);
+    }
+    const double elapsed = nowMs() - start;
+    pumpMessages(100);
+    return 1000.0 * count / elapsed;
+}
+
+// The objects are counted after one pass over every frame has made whatever the
+// system creates once, and again after `count` frame changes.
+Objects timeFrames(int count) {
+    const std::vector<Frame> frames = everyFrame();
+    framesPerSecond(frames, static_cast<int>(frames.size()), true);
+    framesPerSecond(frames, static_cast<int>(frames.size()), false);
+    const Objects warm = countObjects();
+    const double frameChange = framesPerSecond(frames, count, true);
+    const double paintOnly = framesPerSecond(frames, count / 4, false);
+    showFrame({0, 0, STANDING_SPRITE}, true);
+    pumpMessages(200);
+    const Objects after = countObjects();
+    std::printf("frame_pictures=%zu\nframes=%d\nframe_change_fps=%.0f\npaint_only_fps=%.0f\n"
+                "frame_change_ms=%.3f\nframe_change_over_paint_only=%.2f\n"
+                "frame_change_headroom=%.0f\nframes_gdi_growth=%d\nframes_user_growth=%d\n",
+                frames.size(), count, frameChange, paintOnly, 1000.0 / frameChange,
+                paintOnly / frameChange, frameChange * FRAME_INTERVAL_MS / 1000.0,
+                after.gdi - warm.gdi, after.user() - warm.user());
+    return after;
+}
+
+struct Dialog {
+    const char* name;
+    void (*open)(HWND owner);
+};
+
+const Dialog dialogs[] = {
+    {"about", openAboutDialog},       {"status", openStatusDialog}, {"items", openItemsDialog},
+    {"settings", openSettingsDialog}, {"bonus", openBonusDialog},
+};
+
+// Growth is counted from the tenth opening on: the first ones load what the system
+// then keeps (the dialog font, shared icons).
+void openDialogs(int openings, ModalBoxAnswerer& boxes) {
+    for (const Dialog& dialog : dialogs) {
+        std::vector<double> times;
+        Objects warm = countObjects();
+        long warmKb = workingSetKb();
+        for (int i = 0; i < openings; ++i) {
+            const double begin = nowMs();
+            dialog.open(mainWindow);
+            times.push_back(nowMs() - begin);
+            pumpMessages(0);
+            boxes.seen.clear();
+            if (i + 1 == WARM_UP_OPENINGS) {
+                const Objects now = countObjects();
+                std::printf("%s_first_openings_gdi_growth=%d\n%s_first_openings_user_growth=%d\n",
+                            dialog.name, now.gdi - warm.gdi, dialog.name, now.user() - warm.user());
+                warm = now;
+                warmKb = workingSetKb();
+            }
+        }
+        const Objects after = countObjects();
+        std::printf("%s_openings=%d\n%s_open_ms=%.2f\n%s_gdi_growth=%d\n%s_user_growth=%d\n"
+                    "%s_working_set_growth_kb=%ld\n",
+                    dialog.name, openings, dialog.name, median(times), dialog.name,
+                    after.gdi - warm.gdi, dialog.name, after.user() - warm.user(), dialog.name,
+                    workingSetKb() - warmKb);
+        std::fflush(stdout);
+    }
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    const int frameCount = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const int openings = argc > 2 ? std::atoi(argv[2]) : 500;
+    startWatchdog(900);
+    ModalBoxAnswerer boxes;
+    boxes.install();
+    resetProgramState();
+
+    std::printf("probe_sees_objects=%d\n", probeSeesObjects() ? 1 : 0);
+    const double start = nowMs();
+    createRabbitWindow();
+    std::printf("window_creation_ms=%.1f\n", nowMs() - start);
+    pumpMessages(500);
+    const Objects created = countObjects();
+    printObjects("created", created);
+
+    timeRegionBuilding();
+    const Objects afterFrames = timeFrames(frameCount);
+    printObjects("after_frames", afterFrames);
+
+    openDialogs(openings, boxes);
+    pumpMessages(200);
+    const Objects afterDialogs = countObjects();
+    printObjects("after_dialogs", afterDialogs);
+
+    destroyRabbitWindow();
+    boxes.uninstall();
+    return 0;
+}
