@@ -21,8 +21,6 @@ fi
 source tools/xvfb.sh
 start_xvfb 80
 trap stop_xvfb EXIT
-convert -size 8x8 xc:"#6a8caf" "$home/desktop.png"
-display -window root "$home/desktop.png" 2>/dev/null || true
 tools/wine-run "$prefix" "$home/varnok.exe" &
 rabbit=$!
 for _ in $(seq 200); do
@@ -30,6 +28,9 @@ for _ in $(seq 200); do
     kill -0 "$rabbit" 2>/dev/null || break
     sleep 0.1
 done
+# A desktop colour behind the rabbit; Wine clears the screen when it starts.
+convert -size 1024x768 gradient:'#4f7fb8'-'#a7c8ea' "$home/desktop.png"
+display -window root "$home/desktop.png" 2>/dev/null || true
 sleep 1
 shot=$home/screenshot.png
 import -window root "$shot"
