@@ -38,14 +38,7 @@ visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -
 
 # wait_for_window NAME-REGEX [SECONDS]: prints the id of the first visible X window
 # whose title matches.
-wait_for_window() {
-    local deadline=$(($(now_ms) + ${2:-10} * 1000)) id
-    until id=$(visible_window "$1"); do
-        [ "$(now_ms)" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-    echo "$id"
-}
+wait_for_window() { wait_until "${2:-10}" visible_window "$1" >/dev/null && visible_window "$1"; }
 
 window_gone() { ! visible_window "$1" >/dev/null; }
 
