@@ -20,13 +20,20 @@ std::wstring programPath() {
     return path;
 }
 
+// Wine hands out the same process ids run after run, and a folder that a test left
+// something undeletable in must not be met again: take the first name not yet there.
 std::wstring makeRunFolder() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    std::wstring folder =
-        std::wstring(temp) + L"varnok-test-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
+    const std::wstring stem = std::wstring(temp) + L"varnok-test-" +
+                              std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(GetTickCount64());
+    for (int attempt = 0;; ++attempt) {
+        const std::wstring folder = stem + L"-" + std::to_wstring(attempt);
+        if (CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS) {
+            return folder;
+        }
+    }
 }
 
 void removeRunFolder(const std::wstring& folder) {
