@@ -65,6 +65,20 @@ HANDLE openUnshared(const std::wstring& path, DWORD access, DWORD disposition) {
                        nullptr);
 }
 
+// The old file opened for writing is the gate of every save: read-only, or held by another
+// program, it refuses the save as writing in place would. Windows refuses to open a
+// read-only file for writing; the flag is checked too where an administrator may.
+HANDLE openOldFile(const std::wstring& path) {
+    HANDLE file = openUnshared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    BY_HANDLE_FILE_INFORMATION about;
+    if (file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &about) &&
+        (about.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        CloseHandle(file);
+        return INVALID_HANDLE_VALUE;
+    }
+    return file;
+}
+
 // The blocks one read each; a failed read spoils what follows, so only the bytes before
 // it are taken.
 std::size_t readBlocks(HANDLE file, SaveImage& data) {
@@ -165,9 +179,7 @@ void loadState() {
 
 void saveState() {
     const SaveImage image = encodeSaveImage();
-    // The old file opened for writing is the gate: read-only or held by another
-    // program, it refuses the save as it would refuse writing in place.
-    HANDLE oldFile = openUnshared(saveFilePath, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+    HANDLE oldFile = openOldFile(saveFilePath);
     if (oldFile == INVALID_HANDLE_VALUE) {
         reportWriteError();
         return;

@@ -1,0 +1,32 @@
+// The real load and save in a program of their own, for tests that run it in folders of
+// their choosing or kill it mid-save. "once" loads, ages the rabbit a month and saves;
+// "loop EVENT" signals the named event, then saves the two samples by turns until killed.
+#include <windows.h>
+
+#include <cwchar>
+
+#include "app/desktop.h"
+#include "pet/pet_record.h"
+#include "storage/save_file.h"
+#include "tests/windows/save_samples.h"
+
+int wmain(int argc, wchar_t** argv) {
+    buildSaveFilePath();
+    if (argc == 2 && std::wcscmp(argv[1], L"once") == 0) {
+        loadState();
+        pet.ageMonths += 1;
+        saveState();
+        return 0;
+    }
+    if (argc == 3 && std::wcscmp(argv[1], L"loop") == 0) {
+        HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[2]);
+        SetEvent(ready);
+        // The file starts as sample 0, so the first save already changes every block.
+        for (int seed = 1;; seed ^= 1) {
+            const SaveImage image = sampleImage(seed);
+            decodeSaveImage(image.data(), image.size());
+            saveState();
+        }
+    }
+    return 2;
+}

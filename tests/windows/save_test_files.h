@@ -1,0 +1,34 @@
+// Files, folders and the save driver for the save file's tests.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// Little-endian 32-bit words inside file bytes.
+int32_t wordAt(const std::string& bytes, std::size_t offset);
+void putWord(std::string& bytes, std::size_t offset, int32_t value);
+
+// The whole file, or an empty string when it cannot be read.
+std::string readFileBytes(const std::wstring& path);
+bool fileExists(const std::wstring& path);
+void writeFileBytes(const std::wstring& path, const std::string& bytes);
+// Deletes a folder with everything in it, read-only files included.
+void removeTree(const std::wstring& folder);
+
+// The file a save writes before it renames it to the save file.
+std::wstring newFileOf(const std::wstring& saveFile);
+
+// Makes the folder (and its parents) and copies the save driver into it; returns the copy.
+std::wstring installSaveDriver(const std::wstring& folder,
+                               const std::wstring& name = L"varnok_save_driver.exe");
+// Starts the driver with the given arguments, its folder as current directory.
+bool startSaveDriver(const std::wstring& exe, const std::wstring& arguments,
+                     PROCESS_INFORMATION& process);
+// Runs the driver to its end; a run that outlasts `timeoutMs` is killed and counts as -1.
+long runSaveDriver(const std::wstring& exe, const std::wstring& arguments, DWORD timeoutMs);
+
+// Under Wine, runs a host command with the Unix form of `path` as its last argument and
+// waits until the folder lists `path` (or no longer does); false elsewhere or on time-out.
+bool runOnHost(const std::wstring& command, const std::wstring& path, bool leavesPath);
