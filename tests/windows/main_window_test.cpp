@@ -11,6 +11,7 @@
 #include "app/wide_text.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
+#include "sprite/pose_table.h"
 #include "storage/save_image.h"
 #include "win_test_support.h"
 
@@ -250,6 +251,29 @@ TEST_F(MainWindowTest, ARightClickStopsTheWanderingAndReArmsItOnlyForAnAwakeRabb
     startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
     rightClickOpensMenu(MK_RBUTTON | MK_CONTROL);
     EXPECT_FALSE(timerRuns(TIMER_WALK_LEFT));
+}
+
+TEST_F(MainWindowTest, ATimerTickRunsItsSequenceAndAnUnknownOneIsIgnored) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    SendMessageW(mainWindow, WM_TIMER, TIMER_LAST_ANIMATION, 0);
+    EXPECT_EQ(pose, 0);
+    SendMessageW(mainWindow, WM_TIMER, TIMER_BLINK, 0);
+    EXPECT_EQ(pose, 51);
+    EXPECT_TRUE(timerRuns(TIMER_BLINK));
+}
+
+TEST_F(MainWindowTest, ADoubleClickPlaysOnlyWhenTheRabbitIsAwakeAndStill) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    freeMode = 1;
+    SendMessageW(mainWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, 40));
+    EXPECT_EQ(pose, 0);
+    freeMode = 0;
+    sleeping = 1;
+    SendMessageW(mainWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, 40));
+    EXPECT_EQ(pose, 0);
+    sleeping = 0;
+    SendMessageW(mainWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(30, 40));
+    EXPECT_TRUE(pose == 60 || pose == 80) << pose;
 }
 
 // Moves the cursor and lets go, from inside the system's window-moving loop.
