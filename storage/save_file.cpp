@@ -66,8 +66,9 @@ HANDLE openUnshared(const std::wstring& path, DWORD access, DWORD disposition) {
 }
 
 // The old file opened for writing is the gate of every save: read-only, or held by another
-// program, it refuses the save as writing in place would. Windows refuses to open a
-// read-only file for writing; the flag is checked too where an administrator may.
+// program, it refuses the save as writing in place would. Windows already refuses to open
+// a read-only file for writing; the flag is checked as well for systems that let an
+// administrator do so, where the rename would replace the file regardless.
 HANDLE openOldFile(const std::wstring& path) {
     HANDLE file = openUnshared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
     BY_HANDLE_FILE_INFORMATION about;
