@@ -18,7 +18,11 @@ class SaveFolderTest : public ::testing::Test {
   protected:
     std::wstring top;
 
-    void TearDown() override { removeTree(top); }
+    void TearDown() override {
+        if (!top.empty()) {
+            removeTree(top);
+        }
+    }
 
     // The driver loads the file beside it, ages the rabbit a month and saves it back.
     void expectLoadAndSaveIn(const std::wstring& folder,
