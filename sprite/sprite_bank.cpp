@@ -22,6 +22,12 @@ SIZE bitmapSize(HBITMAP bitmap) {
     GetObjectW(bitmap, sizeof info, &info);
     return SIZE{info.bmWidth, info.bmHeight};
 }
+
+HRGN copyRegion(HRGN master) {
+    HRGN copy = emptyRegion();
+    CombineRgn(copy, copy, master, RGN_OR);
+    return copy;
+}
 } // namespace
 
 SpriteEntry* spriteEntry(int resourceId) {
@@ -59,12 +65,6 @@ void releaseSpriteBank() {
         DeleteObject(entry.bitmap);
         entry.bitmap = nullptr;
     }
-}
-
-HRGN copyRegion(HRGN master) {
-    HRGN copy = emptyRegion();
-    CombineRgn(copy, copy, master, RGN_OR);
-    return copy;
 }
 
 HRGN buildRegionFromBitmap(HWND window, HBITMAP bitmap) {

@@ -30,8 +30,6 @@ void releaseSpriteBank();
 
 // Every pixel that differs from the top-left pixel's colour, as a fresh region.
 HRGN buildRegionFromBitmap(HWND window, HBITMAP bitmap);
-// A fresh region holding a copy of `master`.
-HRGN copyRegion(HRGN master);
 
 // Draws the picture of pose/subPose and puts the window at posX/posY in its size.
 void paintPose(HWND window, HDC dc);

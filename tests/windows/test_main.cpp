@@ -48,11 +48,13 @@ void removeRunFolder(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
-// Runs a copy of this program in a fresh folder with the same arguments; returns its exit code.
+// Runs a copy of this program in a fresh folder with the same arguments and working
+// folder (relative output paths stay where the caller wants them); returns its exit code.
 int runInFreshFolder() {
     const std::wstring folder = makeRunFolder();
-    const std::wstring copy = folder + L"\\varnok_windows_tests.exe";
-    CopyFileW(programPath().c_str(), copy.c_str(), FALSE);
+    const std::wstring program = programPath();
+    const std::wstring copy = folder + program.substr(program.find_last_of(L'\\'));
+    CopyFileW(program.c_str(), copy.c_str(), FALSE);
 
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -70,8 +72,8 @@ int runInFreshFolder() {
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION child = {};
     DWORD exitCode = 1;
-    if (CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr,
-                       folder.c_str(), &startup, &child)) {
+    if (CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &child)) {
         // The child has its own watchdog; this one only guards against a child that cannot even
         // start it.
         if (WaitForSingleObject(child.hProcess, (WATCHDOG_SECONDS + 10) * 1000) != WAIT_OBJECT_0) {
