@@ -1,5 +1,5 @@
-// The save file beside an executable in folders with Chinese names and in folders deeper
-// than the classic path limit, through the save driver copied there.
+// The save file beside an executable in a folder with a Chinese name and in one as deep
+// as a program can be started from, through the save driver copied there.
 #include <windows.h>
 
 #include <string>
