@@ -1,0 +1,115 @@
+#!/bin/bash
+# Takes a picture of each of the five dialogs as a user sees them: the real varnok.exe
+# under Wine on a private Xvfb screen, a prepared rabbit, each dialog opened from the
+# popup menu (the bonus dialog from the about box's icon) and cropped from the screen.
+# Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER]]
+#   (defaults: build/windows/varnok.exe, docs/; WINEPREFIX: the prefix to use)
+# Wine draws the caption's close box with its Marlett font (Debian's fonts-wine); without
+# that font the box shows a letter instead.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/.." && pwd)
+exe=$(realpath "${1:-$repo/build/windows/varnok.exe}")
+out=$(mkdir -p "${2:-$repo/docs}" && realpath "${2:-$repo/docs}")
+
+export WINEPREFIX=${WINEPREFIX:-$repo/build/screenshots-prefix} WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
+mkdir -p "$(dirname "$WINEPREFIX")"
+flock "$WINEPREFIX.lock" "$here/prepare-wine-prefix.sh" "$WINEPREFIX"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/varnok-shots.XXXXXX")
+# shellcheck source=tools/xvfb.sh
+source "$here/xvfb.sh"
+start_xvfb "${SHOTS_FIRST_DISPLAY:-58}"
+rabbit=
+finish() {
+    [ -z "$rabbit" ] || kill "$rabbit" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    stop_xvfb
+    rm -rf "$work"
+}
+trap finish EXIT
+convert -size 8x8 xc:"#6a8caf" "$work/desktop.png"
+display -window root "$work/desktop.png" 2>/dev/null || true
+
+# A grown rabbit named 小白 with some stock and enough angel points to feed itself.
+python3 - "$work/rabbit.dat" <<'PY'
+import struct, sys
+name = "小白".encode("big5").ljust(20, b"\0")
+record = struct.pack("<10i", 15, 100, 80, 100, 75, 100, 90, 100, 95, 10)
+data = (struct.pack("<3i2ii", 0, 1, 0, 700, 450, 1) + name + record +
+        struct.pack("<4i", 0, 12, 0, 8) + struct.pack("<2i", 300, 900))
+open(sys.argv[1], "wb").write(data)
+PY
+cp "$exe" "$work/varnok.exe"
+
+window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+wait_window() {
+    local id tries
+    for ((tries = 0; tries < 200; tries++)); do
+        id=$(window "$1") && [ -n "$id" ] && echo "$id" && return 0
+        sleep 0.05
+    done
+    echo "no window named $1 appeared" >&2
+    return 1
+}
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h "+" x "+" y }'
+}
+# click X Y: a left click that lets the program see the mouse arrive first.
+click() {
+    xdotool mousemove --sync "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.1
+    xdotool mouseup 1
+}
+# shot ID FILE: the window's own rectangle of the whole screen, once it has settled.
+shot() {
+    sleep 1
+    import -window root -crop "$(geometry "$1")" +repage "$out/$2"
+    echo "$out/$2"
+}
+# menu KEYS...: opens the rabbit's popup menu and walks it.
+menu() {
+    xdotool mousemove --sync 725 500 click 3
+    sleep 0.5
+    xdotool key "$@"
+}
+# close NAME-REGEX: Esc to the dialog in front, then waits until it is gone.
+close() {
+    xdotool key Escape
+    while [ -n "$(window "$1")" ]; do sleep 0.05; done
+}
+
+(cd "$work" && exec wine varnok.exe) >"$work/wine.log" 2>&1 &
+rabbit=$!
+wait_window '^varnok$' >/dev/null
+sleep 1
+
+menu Down Return
+id=$(wait_window '^關於$')
+shot "$id" dialog-about.png
+# A click on the program icon (its middle near 67, 33 dialog units, below a caption of
+# about 20 pixels) opens the bonus dialog.
+read -r w h x y < <(geometry "$id" | tr "x+" "  ")
+click $((x + w * 67 / 134)) $((y + (h - 20) * 33 / 118 + 20))
+shot "$(wait_window '^恭喜$')" dialog-bonus.png
+close '^恭喜$'
+close '^關於$'
+
+menu Down Down Down Return
+id=$(wait_window '^狀態$')
+# Tab from the default button over the name field to the grade button.
+xdotool key Tab Tab space
+shot "$id" dialog-status.png
+close '^狀態$'
+
+menu Down Down Down Down Down Down Down Down Return
+shot "$(wait_window '^物品$')" dialog-items.png
+close '^物品$'
+
+menu Up Up Return
+shot "$(wait_window '^設定$')" dialog-settings.png
+close '^設定$'
