@@ -62,6 +62,9 @@ export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscore
 mkdir -p "$(dirname "$prefix")"
 if layer wine-prefix flock "$prefix.lock" tools/prepare-wine-prefix.sh "$prefix"; then
     wineserver -p
+    # Start Wine's own services now, away from any pipe: started by a test program they
+    # would inherit its output pipe and, lasting, keep ctest waiting for its end.
+    wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null || true
     if layer windows-build bash -c 'cmake --preset windows >/dev/null && cmake --build build/windows -j2'; then
         run_ctest windows-tests --test-dir build/windows
     fi
