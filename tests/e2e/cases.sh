@@ -20,7 +20,9 @@ test_first_start_shows_the_shaped_rabbit() {
     expect_eq "pixels inside the shape" "$area" "$inside" || return
     expect_eq "key-green pixels inside the rabbit's outline" 0 "$green" || return
     [ "$colours" -ge 4 ] || fail "the rabbit shows only $colours colours" || return
-    choose_exit
+    choose_exit || return
+    # Exit saves even without a rabbit: zeros but for the window's place.
+    expect_save "$(printf '%024d' 0)$(le32 500)$(le32 300)$(printf '%0176d' 0)"
 }
 
 test_adopting_saves_a_new_rabbit() {
