@@ -10,7 +10,6 @@ cd "$(dirname "$0")/.."
 root=$PWD
 startUps=${1:-15}
 idleSeconds=${2:-60}
-display=${BENCH_DISPLAY:-:61}
 host=build/bench-host
 win=build/bench-win
 run=$win/run
@@ -20,24 +19,8 @@ run=$win/run
 cmake --build "$host" -j2 --target varnok_launch_probe varnok_make_save >/dev/null
 cmake --build "$win" -j2 --target varnok varnok_baseline varnok_shell_bench >/dev/null
 
-export WINEPREFIX=$root/$win/wineprefix WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8 DISPLAY=$display
-tools/prepare-wine-prefix.sh "$WINEPREFIX"
-
-if xdpyinfo >/dev/null 2>&1; then
-    echo "bench/run.sh: display $display is taken; choose another with BENCH_DISPLAY" >&2
-    exit 1
-fi
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-finish() {
-    wineserver -k 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-}
-trap finish EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-# A running server makes every start pay the same: the program's own cost, not Wine's.
-wineserver -p || true
+. bench/wine_session.sh
+startWineSession
 
 rm -rf "$run"
 mkdir -p "$run"
@@ -80,6 +63,8 @@ xdotool key Down Down Down Down Down Down Return'
 freshRabbit
 (cd "$run" && wine varnok_shell_bench.exe 10000 500 | tr -d '\r') >"$run/shell.txt"
 
+echo "loadavg_end=$(cut -d' ' -f1-3 /proc/loadavg)" >>"$run/machine.txt"
+
 python3 - "$run" "$idleSeconds" <<'EOF'
 import statistics, sys
 run, idle = sys.argv[1], float(sys.argv[2])
@@ -95,7 +80,8 @@ def keyed(name):
 
 machine = keyed("machine.txt")
 print(f"machine: {machine['cpu']}, {machine['nproc']} processors, {machine['wine']}, "
-      f"load {machine['loadavg']} at the start, {machine['date']}")
+      f"load {machine['loadavg']} at the start and {machine['loadavg_end']} at the end, "
+      f"{machine['date']}")
 
 starts = records("startup.txt")
 def med(program, field):

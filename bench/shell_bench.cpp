@@ -19,6 +19,7 @@
 #include "dialogs/bonus_dialog.h"
 #include "dialogs/items_dialog.h"
 #include "dialogs/status_dialog.h"
+#include "gui_objects.h"
 #include "sprite/pose_table.h"
 #include "sprite/sprite_bank.h"
 #include "storage/settings_dialog.h"
@@ -45,59 +46,6 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Wine's GetGuiResources answers 0, so the objects are also counted by asking every
-// handle value what it is: GDI and USER handles carry their table index in the low
-// word, and a handle with a zero high word stands for whatever lives at that index.
-struct Objects {
-    DWORD gdiReported;
-    DWORD userReported;
-    int gdi;
-    int windows;
-    int menus;
-    int iconsAndCursors;
-
-    int user() const { return windows + menus + iconsAndCursors; }
-};
-
-BOOL CALLBACK countWindow(HWND window, LPARAM count) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) {
-        *reinterpret_cast<int*>(count) += 1;
-    }
-    return TRUE;
-}
-
-BOOL CALLBACK countTopWindow(HWND window, LPARAM count) {
-    countWindow(window, count);
-    EnumChildWindows(window, countWindow, count);
-    return TRUE;
-}
-
-Objects countObjects() {
-    Objects objects = {};
-    objects.gdiReported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    objects.userReported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    for (ULONG_PTR value = 1; value < 0x10000; ++value) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0) {
-            objects.gdi += 1;
-        }
-        if (IsMenu(reinterpret_cast<HMENU>(value))) {
-            objects.menus += 1;
-        }
-        ICONINFO info;
-        if (GetIconInfo(reinterpret_cast<HICON>(value), &info)) {
-            objects.iconsAndCursors += 1;
-            DeleteObject(info.hbmMask);
-            if (info.hbmColor) {
-                DeleteObject(info.hbmColor);
-            }
-        }
-    }
-    EnumWindows(countTopWindow, reinterpret_cast<LPARAM>(&objects.windows));
-    return objects;
-}
-
 PROCESS_MEMORY_COUNTERS memoryCounters() {
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
@@ -109,7 +57,7 @@ long workingSetKb() {
     return static_cast<long>(memoryCounters().WorkingSetSize / 1024);
 }
 
-void printObjects(const char* when, const Objects& objects) {
+void printObjects(const char* when, const GuiObjects& objects) {
     const PROCESS_MEMORY_COUNTERS memory = memoryCounters();
     std::printf("%s_gdi=%d\n%s_user=%d\n%s_windows=%d\n%s_menus=%d\n%s_icons=%d\n"
                 "%s_gdi_reported=%lu\n%s_user_reported=%lu\n%s_working_set_kb=%zu\n"
@@ -119,21 +67,6 @@ void printObjects(const char* when, const Objects& objects) {
                 objects.userReported, when, memory.WorkingSetSize / 1024, when,
                 memory.PeakWorkingSetSize / 1024);
     std::fflush(stdout);
-}
-
-// The probe must see what it claims to: fifty brushes come and go.
-bool probeSeesObjects() {
-    countObjects(); // the first look creates what the system caches for good
-    const int before = countObjects().gdi;
-    std::vector<HBRUSH> brushes;
-    for (int i = 0; i < 50; ++i) {
-        brushes.push_back(CreateSolidBrush(RGB(i, 0, 0)));
-    }
-    const int during = countObjects().gdi;
-    for (HBRUSH brush : brushes) {
-        DeleteObject(brush);
-    }
-    return during - before == 50 && countObjects().gdi == before;
 }
 
 void timeRegionBuilding() {
@@ -206,16 +139,16 @@ double framesPerSecond(const std::vector<Frame>& frames, int count, bool changeR
 
 // The objects are counted after one pass over every frame has made whatever the
 // system creates once, and again after `count` frame changes.
-Objects timeFrames(int count) {
+GuiObjects timeFrames(int count) {
     const std::vector<Frame> frames = everyFrame();
     framesPerSecond(frames, static_cast<int>(frames.size()), true);
     framesPerSecond(frames, static_cast<int>(frames.size()), false);
-    const Objects warm = countObjects();
+    const GuiObjects warm = countGuiObjects();
     const double frameChange = framesPerSecond(frames, count, true);
     const double paintOnly = framesPerSecond(frames, count / 4, false);
     showFrame({0, 0, STANDING_SPRITE}, true);
     pumpMessages(200);
-    const Objects after = countObjects();
+    const GuiObjects after = countGuiObjects();
     std::printf("frame_pictures=%zu\nframes=%d\nframe_change_fps=%.0f\npaint_only_fps=%.0f\n"
                 "frame_change_ms=%.3f\nframe_change_over_paint_only=%.2f\n"
                 "frame_change_headroom=%.0f\nframes_gdi_growth=%d\nframes_user_growth=%d\n",
@@ -240,7 +173,7 @@ const Dialog dialogs[] = {
 void openDialogs(int openings, ModalBoxAnswerer& boxes) {
     for (const Dialog& dialog : dialogs) {
         std::vector<double> times;
-        Objects warm = countObjects();
+        GuiObjects warm = countGuiObjects();
         long warmKb = workingSetKb();
         for (int i = 0; i < openings; ++i) {
             const double begin = nowMs();
@@ -249,14 +182,14 @@ void openDialogs(int openings, ModalBoxAnswerer& boxes) {
             pumpMessages(0);
             boxes.seen.clear();
             if (i + 1 == WARM_UP_OPENINGS) {
-                const Objects now = countObjects();
+                const GuiObjects now = countGuiObjects();
                 std::printf("%s_first_openings_gdi_growth=%d\n%s_first_openings_user_growth=%d\n",
                             dialog.name, now.gdi - warm.gdi, dialog.name, now.user() - warm.user());
                 warm = now;
                 warmKb = workingSetKb();
             }
         }
-        const Objects after = countObjects();
+        const GuiObjects after = countGuiObjects();
         std::printf("%s_openings=%d\n%s_open_ms=%.2f\n%s_gdi_growth=%d\n%s_user_growth=%d\n"
                     "%s_working_set_growth_kb=%ld\n",
                     dialog.name, openings, dialog.name, median(times), dialog.name,
@@ -280,16 +213,16 @@ int main(int argc, char** argv) {
     createRabbitWindow();
     std::printf("window_creation_ms=%.1f\n", nowMs() - start);
     pumpMessages(500);
-    const Objects created = countObjects();
+    const GuiObjects created = countGuiObjects();
     printObjects("created", created);
 
     timeRegionBuilding();
-    const Objects afterFrames = timeFrames(frameCount);
+    const GuiObjects afterFrames = timeFrames(frameCount);
     printObjects("after_frames", afterFrames);
 
     openDialogs(openings, boxes);
     pumpMessages(200);
-    const Objects afterDialogs = countObjects();
+    const GuiObjects afterDialogs = countGuiObjects();
     printObjects("after_dialogs", afterDialogs);
 
     destroyRabbitWindow();

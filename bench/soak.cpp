@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -21,6 +20,7 @@
 #include "pet/pet_record.h"
 #include "pet/random.h"
 #include "soak_desktop.h"
+#include "soak_platform.h"
 #include "sprite/idle_animations.h"
 #include "sprite/pose_table.h"
 #include "sprite/walking.h"
@@ -35,7 +35,7 @@ constexpr long long AWAKE_HOURS = 16; // the user sleeps the rest of each day
 constexpr int32_t POINTS_CAP = 50000;
 constexpr int SCREEN_WIDTH = 1024;
 constexpr int SCREEN_HEIGHT = 768;
-constexpr long RSS_GROWTH_ALLOWED_KB = 1024;
+constexpr long MEMORY_GROWTH_ALLOWED_KB = 1024;
 
 std::mt19937 user;
 
@@ -146,6 +146,7 @@ void checkSettled() {
 }
 
 void afterStep(int) {
+    showSoakFrame();
     if (soak.boxDepth == 0) {
         checkSettled();
     } else {
@@ -251,17 +252,6 @@ const char* pickAction() {
     return pickAny();
 }
 
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::atol(line.c_str() + 6);
-        }
-    }
-    return -1;
-}
-
 long long totalSteps() {
     long long steps = 0;
     for (const auto& entry : soak.stepsByTimer) {
@@ -287,16 +277,35 @@ void resetProgram() {
     soak.freeActivityText = "自由活動";
 }
 
+// Memory and, where real drawing is done, GDI and USER objects.
+struct Footprint {
+    long kb = -1;
+    int gdi = -1;
+    int user = -1;
+};
+
+Footprint footprint() {
+    Footprint now;
+    now.kb = residentKb();
+    countDrawingObjects(now.gdi, now.user);
+    return now;
+}
+
 void printDay(int day) {
+    const Footprint now = footprint();
     std::printf("day %2d: age %3d months, food %3d, water %3d, happiness %4d, points %d/%d, "
-                "%lld steps, %ld saves, deepest box %d (clock %d), rss %ld kB\n",
+                "%lld steps, deepest box %d (clock %d), memory %ld kB",
                 day, pet.ageMonths, pet.food, pet.water, pet.happiness, gradePoints.angelPoints,
-                gradePoints.devilPoints, totalSteps(), soak.saves, soak.maxBoxDepth,
-                soak.maxClockBoxDepth, residentKb());
+                gradePoints.devilPoints, totalSteps(), soak.maxBoxDepth, soak.maxClockBoxDepth,
+                now.kb);
+    if (now.gdi >= 0) {
+        std::printf(", GDI %d, USER %d", now.gdi, now.user);
+    }
+    std::printf("\n");
     std::fflush(stdout);
 }
 
-void printSummary(long firstKb, long lastKb) {
+void printSummary(const Footprint& first, const Footprint& last) {
     std::printf("\nreports by caption:");
     for (const auto& entry : soak.reportsByCaption) {
         std::printf(" %s %ld,", entry.first.c_str(), entry.second);
@@ -311,9 +320,12 @@ void printSummary(long firstKb, long lastKb) {
     }
     std::printf("\nlowest food %d, water %d, happiness %d; most angel points %d\n", lowest.food,
                 lowest.water, lowest.happiness, highestAngelPoints);
-    std::printf("resident memory %ld kB after the first quarter, %ld kB at the end "
-                "(%+ld kB)\n",
-                firstKb, lastKb, lastKb - firstKb);
+    std::printf("memory %ld kB after the first quarter, %ld kB at the end (%+ld kB)\n", first.kb,
+                last.kb, last.kb - first.kb);
+    if (first.gdi >= 0) {
+        std::printf("objects after the first quarter GDI %d, USER %d; at the end GDI %d, USER %d\n",
+                    first.gdi, first.user, last.gdi, last.user);
+    }
 }
 } // namespace
 
@@ -333,6 +345,7 @@ int main(int argc, char** argv) {
     soak.answerYes = [] { return dead() || chance(0.2); };
     soak.afterStep = afterStep;
     resetProgram();
+    openSoakWindow();
     fromMenu(commandAdopt);
     // The first rabbit comes from a long-kept save file, near the points' cap, so that
     // the cap and feeding by itself are reached within the soak.
@@ -341,7 +354,8 @@ int main(int argc, char** argv) {
 
     const long long end = days * DAY;
     const long long quarter = end / 4;
-    long firstKb = -1;
+    Footprint first;
+    bool quarterPassed = false;
     int day = 0;
     while (soak.now < end) {
         const long long timeOfDay = soak.now % DAY;
@@ -349,8 +363,9 @@ int main(int argc, char** argv) {
                                          : soak.now - timeOfDay + DAY + uniform(0, 60) * MINUTE;
         next = std::min(next, end);
         soak.runUntil(next);
-        if (firstKb < 0 && soak.now >= quarter) {
-            firstKb = residentKb();
+        if (!quarterPassed && soak.now >= quarter) {
+            first = footprint();
+            quarterPassed = true;
         }
         while (day < soak.now / DAY) {
             printDay(++day);
@@ -360,9 +375,15 @@ int main(int argc, char** argv) {
             checkSettled();
         }
     }
-    const long lastKb = residentKb();
-    printSummary(firstKb, lastKb);
-    expect(lastKb - firstKb <= RSS_GROWTH_ALLOWED_KB, "resident memory grew");
+    // The last box may have been answered after the end.
+    while (day < days) {
+        printDay(++day);
+    }
+    const Footprint last = footprint();
+    closeSoakWindow();
+    printSummary(first, last);
+    expect(last.kb - first.kb <= MEMORY_GROWTH_ALLOWED_KB, "memory grew");
+    expect(last.gdi <= first.gdi && last.user <= first.user, "GDI or USER objects grew");
     std::printf("%s: %d simulated days, %ld failed checks\n", failures.count ? "FAILED" : "ok",
                 days, failures.count);
     return failures.count ? 1 : 0;

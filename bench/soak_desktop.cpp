@@ -67,9 +67,6 @@ void stopTimer(int timerId) {
     soak.timers.erase(timerId);
 }
 
-// Nothing is drawn: the soak keeps the logic's state, not its pictures.
-void applySpriteRegion(int) {}
-
 void showReport(const std::string&, const std::string& caption) {
     soak.reportsByCaption[caption] += 1;
     holdBoxOpen();
@@ -91,11 +88,6 @@ void setMenuItemText(int commandId, const std::string& text) {
     if (commandId == COMMAND_FREE_ACTIVITY) {
         soak.freeActivityText = text;
     }
-}
-
-void saveState() {
-    soak.lastSave = encodeSaveImage();
-    soak.saves += 1;
 }
 
 // No text is shown, so the name's bytes may pass as they are.

@@ -1,13 +1,12 @@
 // The desktop of the long soak, on a simulated clock: timers fire in time order through
 // runTimerStep, and every modal box stays open a while with the clock running under
-// it, as the real modal loops keep dispatching timers.
+// it, as the real modal loops keep dispatching timers. Drawing and saving are the
+// platform's (soak_platform.h).
 #pragma once
 
 #include <functional>
 #include <map>
 #include <string>
-
-#include "storage/save_image.h"
 
 struct SoakTimer {
     int interval;
@@ -35,10 +34,8 @@ struct SoakDesktop {
     int maxClockBoxDepth = 0;
     std::map<std::string, long> reportsByCaption;
     long questions = 0;
-    long saves = 0;
     long unknownTimerStarts = 0;
     std::map<int, long long> stepsByTimer;
-    SaveImage lastSave = {};
 
     // Fires every timer due up to `until`, in time order, then sets the clock there.
     void runUntil(long long until);
