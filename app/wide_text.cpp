@@ -43,14 +43,17 @@ bool wideToBig5(const std::wstring& wide, std::string& big5) {
         return true;
     }
     const int length = static_cast<int>(wide.size());
+    // Without this flag Windows quietly stands in a look-alike ("e" for "é").
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    const int count =
-        WideCharToMultiByte(BIG5_CODE_PAGE, 0, wide.data(), length, nullptr, 0, nullptr, &lossy);
+    const int count = WideCharToMultiByte(BIG5_CODE_PAGE, flags, wide.data(), length, nullptr, 0,
+                                          nullptr, &lossy);
     if (count <= 0 || lossy) {
         return false;
     }
     std::string bytes(static_cast<std::size_t>(count), '\0');
-    WideCharToMultiByte(BIG5_CODE_PAGE, 0, wide.data(), length, &bytes[0], count, nullptr, nullptr);
+    WideCharToMultiByte(BIG5_CODE_PAGE, flags, wide.data(), length, &bytes[0], count, nullptr,
+                        nullptr);
     big5 = bytes;
     return true;
 }
