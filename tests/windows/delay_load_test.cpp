@@ -1,7 +1,8 @@
 // The shell32 call of the about box's link goes through a delay-load thunk: it must still
 // reach shell32 and bring back the shell's answer.
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 

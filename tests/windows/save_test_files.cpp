@@ -2,6 +2,8 @@
 // from the build, in Unix form when the tests run under Wine.
 #include "save_test_files.h"
 
+#include <cstdio>
+
 #include "app/wide_text.h"
 
 namespace {
@@ -124,9 +126,18 @@ bool startSaveDriver(const std::wstring& exe, const std::wstring& arguments,
     const std::wstring folder = folderOf(exe);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    process = PROCESS_INFORMATION{};
-    return CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &process) != 0;
+    // Under load Wine now and then fails to start a process that starts fine a moment
+    // later; hundreds of starts in a row must not hinge on that.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        process = PROCESS_INFORMATION{};
+        if (CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                           folder.c_str(), &startup, &process) != 0) {
+            return true;
+        }
+        std::fprintf(stderr, "starting the save driver failed with error %lu\n", GetLastError());
+        Sleep(100);
+    }
+    return false;
 }
 
 long runSaveDriver(const std::wstring& exe, const std::wstring& arguments, DWORD timeoutMs) {
