@@ -2,11 +2,20 @@
 # Windows' own DLLs are needed.
 if(WIN32)
     enable_language(RC)
-    # windres looks for the pictures named in the script, and for its fragments, in res/.
-    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_CURRENT_LIST_DIR}")
+    # The compiler looks for the pictures named in the script, and for its fragments, in
+    # res/; windres also needs to be told that the script is UTF-8.
+    if(MINGW)
+        set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_CURRENT_LIST_DIR}")
+    else()
+        set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I ${CMAKE_CURRENT_LIST_DIR}")
+    endif()
     set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
     add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp ${VARNOK_RESOURCE_SCRIPT})
     target_link_libraries(varnok PRIVATE varnok_shell varnok_core)
-    target_link_options(varnok PRIVATE -static -municode)
+    if(MINGW)
+        target_link_options(varnok PRIVATE -static -municode)
+    else()
+        set_property(TARGET varnok PROPERTY MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+    endif()
     set_target_properties(varnok PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endif()
