@@ -14,6 +14,7 @@
 #include "app/app_state.h"
 #include "app/desktop.h"
 #include "app/menu_timers.h"
+#include "app/program_state.h"
 #include "app/timers.h"
 #include "pet/care.h"
 #include "pet/life_clock.h"
@@ -262,15 +263,7 @@ long long totalSteps() {
 }
 
 void resetProgram() {
-    resetAppState();
-    resetPetState();
-    resetSettings();
-    resetRandom();
-    resetPose();
-    resetIdleAnimations();
-    resetWalking();
-    resetCareSequences();
-    resetLifeClock();
+    resetProgramState();
     screenWidth = SCREEN_WIDTH;
     screenHeight = SCREEN_HEIGHT;
     posX = 500;

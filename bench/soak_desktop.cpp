@@ -30,20 +30,8 @@ void holdBoxOpen() {
 } // namespace
 
 void SoakDesktop::runUntil(long long until) {
-    for (;;) {
-        auto next = timers.end();
-        for (auto it = timers.begin(); it != timers.end(); ++it) {
-            if (next == timers.end() || it->second.due < next->second.due ||
-                (it->second.due == next->second.due && it->second.order < next->second.order)) {
-                next = it;
-            }
-        }
-        if (next == timers.end() || next->second.due > until) {
-            break;
-        }
-        now = next->second.due;
-        const int id = next->first;
-        next->second.due = now + next->second.interval;
+    int id = 0;
+    while (nextDue(until, id)) {
         const int outerStep = stepTimer;
         stepTimer = id;
         runTimerStep(id);
@@ -60,11 +48,11 @@ void startTimer(int timerId, int intervalMs) {
     if (!isTimerId(timerId)) {
         soak.unknownTimerStarts += 1;
     }
-    soak.timers[timerId] = SoakTimer{intervalMs, soak.now + intervalMs, soak.nextOrder++};
+    soak.start(timerId, intervalMs);
 }
 
 void stopTimer(int timerId) {
-    soak.timers.erase(timerId);
+    soak.stop(timerId);
 }
 
 void showReport(const std::string&, const std::string& caption) {

@@ -8,16 +8,9 @@
 #include <map>
 #include <string>
 
-struct SoakTimer {
-    int interval;
-    long long due;
-    long long order; // start order breaks ties between timers due at the same moment
-};
+#include "tests/support/simulated_timers.h"
 
-struct SoakDesktop {
-    long long now = 0;
-    std::map<int, SoakTimer> timers;
-    long long nextOrder = 0;
+struct SoakDesktop : SimulatedTimers {
     bool menuEnabled[12] = {};
     std::string freeActivityText;
 

@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/desktop.h"
+#include "app/program_state.h"
 #include "app/timer_dispatch.h"
 #include "pet/care.h"
 #include "pet/life_clock.h"
@@ -24,22 +25,10 @@ int FakeDesktop::interval(int timerId) const {
 }
 
 void FakeDesktop::advance(long ms) {
-    const long until = now + ms;
-    for (;;) {
-        auto next = timers.end();
-        for (auto it = timers.begin(); it != timers.end(); ++it) {
-            if (next == timers.end() || it->second.due < next->second.due ||
-                (it->second.due == next->second.due && it->second.order < next->second.order)) {
-                next = it;
-            }
-        }
-        if (next == timers.end() || next->second.due > until) {
-            break;
-        }
-        now = next->second.due;
-        const int id = next->first;
-        next->second.due = now + next->second.interval;
-        runTimerStep(id);
+    const long long until = now + ms;
+    int timerId = 0;
+    while (nextDue(until, timerId)) {
+        runTimerStep(timerId);
     }
     now = until;
 }
@@ -54,24 +43,16 @@ std::vector<int> FakeDesktop::regionIds(std::size_t from) const {
 
 void resetEverything() {
     desktop = FakeDesktop{};
-    resetAppState();
-    resetPetState();
-    resetSettings();
-    resetRandom();
-    resetPose();
-    resetIdleAnimations();
-    resetWalking();
-    resetCareSequences();
-    resetLifeClock();
+    resetProgramState();
 }
 
 void startTimer(int timerId, int intervalMs) {
-    desktop.timers[timerId] = FakeTimer{intervalMs, desktop.now + intervalMs, desktop.nextOrder++};
+    desktop.start(timerId, intervalMs);
     desktop.timerLog.emplace_back(desktop.now, timerId);
 }
 
 void stopTimer(int timerId) {
-    desktop.timers.erase(timerId);
+    desktop.stop(timerId);
     desktop.timerLog.emplace_back(desktop.now, -timerId);
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "storage/save_image.h"
+#include "tests/support/simulated_timers.h"
 
 struct FakeReport {
     long time;
@@ -22,15 +23,7 @@ struct FakeFrame {
     int bitmapId; // the region handed to the window
 };
 
-struct FakeTimer {
-    int interval;
-    long due;
-    long order; // start order breaks ties between timers due at the same moment
-};
-
-struct FakeDesktop {
-    long now = 0;
-    std::map<int, FakeTimer> timers;
+struct FakeDesktop : SimulatedTimers {
     std::vector<FakeFrame> regions;
     std::vector<FakeReport> reports;
     std::vector<std::string> questions;
@@ -43,7 +36,6 @@ struct FakeDesktop {
     std::function<void(const FakeReport&)> whileReportOpen;
     // Every timer start and stop, in order: positive id for a start, negative for a stop.
     std::vector<std::pair<long, int>> timerLog;
-    long nextOrder = 0;
 
     bool running(int timerId) const { return timers.count(timerId) != 0; }
     int interval(int timerId) const;

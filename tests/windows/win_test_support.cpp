@@ -145,18 +145,6 @@ void removeSaveFile() {
     DeleteFileW(saveFileInTestFolder().c_str());
 }
 
-void resetProgramState() {
-    resetAppState();
-    resetPetState();
-    resetSettings();
-    resetRandom();
-    resetPose();
-    resetIdleAnimations();
-    resetWalking();
-    resetCareSequences();
-    resetLifeClock();
-}
-
 HWND createRabbitWindow() {
     static bool registered = false;
     if (!registered) {

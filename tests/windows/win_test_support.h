@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program_state.h"
 #include "storage/save_image.h"
 
 constexpr int WATCHDOG_SECONDS = 60;
@@ -66,9 +67,6 @@ void writeSaveFileBytes(const std::string& bytes);
 // The file's bytes, or an empty string when it does not exist.
 std::string readSaveFileBytes();
 void removeSaveFile();
-
-// Puts every subsystem of the program into its start-up state.
-void resetProgramState();
 
 // Registers the class (once per run) and creates the rabbit window as start-up does;
 // returns mainWindow.
