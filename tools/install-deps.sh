@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ googletest libgtest-dev clang-format
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-    wine64 wine xvfb xauth xdotool x11-utils imagemagick fonts-arphic-uming
+    wine64 wine xvfb xauth xdotool x11-utils imagemagick fonts-arphic-uming fonts-wine
     locales libxext-dev python3-pil xxd
 )
 

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Makes a quiet 64-bit Wine prefix for the program and its tests: no Mono or Gecko
 # prompts, no crash dialogs, no wait for a window manager, Chinese UI fonts mapped
-# to AR PL UMing.
+# to AR PL UMing, caption buttons drawn.
 set -euo pipefail
 prefix=$1
 [ -f "$prefix/.varnok-ready" ] && exit 0
@@ -18,5 +18,9 @@ for font in Tahoma "Microsoft Sans Serif" "Segoe UI" Arial; do
     reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$font" \
         /t REG_MULTI_SZ /d "uming.ttc,AR PL UMing TW"
 done
+# Caption buttons are drawn with Marlett; Debian ships it apart from Wine, and Wine only
+# finds it in the prefix's own font folder.
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ -f "$marlett" ] && cp "$marlett" "$prefix/drive_c/windows/Fonts/"
 wineserver -w
 touch "$prefix/.varnok-ready"
