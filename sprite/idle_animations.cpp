@@ -8,6 +8,7 @@
 #include "app/timers.h"
 #include "pet/pet_record.h"
 #include "pet/random.h"
+#include "sprite/phase_table.h"
 #include "sprite/pose_table.h"
 
 // Each sequence starts idle: its phase at its first step.
@@ -33,15 +34,6 @@ struct Frame {
     int bitmapId;
     int32_t next;
 };
-
-template <std::size_t N> const Frame* frameFor(const Frame (&frames)[N], int32_t phase) {
-    for (const Frame& frame : frames) {
-        if (frame.phase == phase) {
-            return &frame;
-        }
-    }
-    return nullptr;
-}
 
 // Each pass of the first play runs 62 to 66; the second pass ends back on 62.
 const Frame playAFrames[] = {{61, 147, 62}, {62, 148, 63}, {63, 149, 64},
@@ -92,7 +84,7 @@ void stepBlink() {
 
 void stepStretch() {
     pose = 90;
-    const Frame* frame = frameFor(stretchFrames, stretchPhase);
+    const Frame* frame = rowForPhase(stretchFrames, stretchPhase);
     if (frame == nullptr) {
         return;
     }
@@ -110,7 +102,7 @@ void stepStretch() {
 
 void stepPlayA() {
     pose = 60;
-    const Frame* frame = frameFor(playAFrames, playAPhase);
+    const Frame* frame = rowForPhase(playAFrames, playAPhase);
     if (frame == nullptr) {
         return;
     }
@@ -135,30 +127,29 @@ void stepPlayA() {
 
 void stepPlayB() {
     pose = 80;
-    for (const BowFrame& frame : playBFrames) {
-        if (frame.phase != playBPhase) {
-            continue;
-        }
-        // Restarted also on the final step, which stops it again.
-        if (frame.phase == 81) {
-            startTimer(TIMER_PLAY_B, PLAY_B_MS);
-        }
-        applySpriteRegion(frame.bitmapId);
-        subPose = frame.phase;
-        if (frame.depthGoingOut == TURNING_POINT) {
-            playBPhase = frame.phase - 1;
-        } else if (playBDepth == frame.depthGoingOut) {
-            playBDepth = frame.depthGoingOut + 1;
-            playBPhase = frame.phase + 1;
-        } else if (frame.phase == 81) {
-            stopTimer(TIMER_PLAY_B);
-            stepBlink();
-            playBDepth = 0;
-        } else {
-            playBPhase = frame.phase - 1;
-            playBDepth -= 1;
-        }
+    const BowFrame* found = rowForPhase(playBFrames, playBPhase);
+    if (found == nullptr) {
         return;
+    }
+    const BowFrame& frame = *found;
+    // Restarted also on the final step, which stops it again.
+    if (frame.phase == 81) {
+        startTimer(TIMER_PLAY_B, PLAY_B_MS);
+    }
+    applySpriteRegion(frame.bitmapId);
+    subPose = frame.phase;
+    if (frame.depthGoingOut == TURNING_POINT) {
+        playBPhase = frame.phase - 1;
+    } else if (playBDepth == frame.depthGoingOut) {
+        playBDepth = frame.depthGoingOut + 1;
+        playBPhase = frame.phase + 1;
+    } else if (frame.phase == 81) {
+        stopTimer(TIMER_PLAY_B);
+        stepBlink();
+        playBDepth = 0;
+    } else {
+        playBPhase = frame.phase - 1;
+        playBDepth -= 1;
     }
 }
 

@@ -10,6 +10,7 @@
 #include "pet/pet_record.h"
 #include "pet/random.h"
 #include "pet/wrap32.h"
+#include "sprite/phase_table.h"
 #include "sprite/pose_table.h"
 
 // Each movement starts idle: its phase at its first step.
@@ -94,15 +95,6 @@ void moveWrapped(const Movement& movement) {
     }
 }
 
-const MovementFrame* frameFor(const Movement& movement, int32_t phase) {
-    for (std::size_t i = 0; i < movement.frameCount; ++i) {
-        if (movement.frames[i].phase == phase) {
-            return &movement.frames[i];
-        }
-    }
-    return nullptr;
-}
-
 void endMovement(const Movement& movement) {
     stopTimer(movement.timerId);
     startTimer(TIMER_WANDER, ANIM_FRAME_MS);
@@ -111,7 +103,7 @@ void endMovement(const Movement& movement) {
 
 void stepMovement(const Movement& movement) {
     moveWrapped(movement);
-    const MovementFrame* frame = frameFor(movement, *movement.phase);
+    const MovementFrame* frame = rowForPhase(movement.frames, movement.frameCount, *movement.phase);
     if (frame == nullptr) {
         return;
     }

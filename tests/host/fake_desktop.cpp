@@ -41,6 +41,14 @@ std::vector<int> FakeDesktop::regionIds(std::size_t from) const {
     return ids;
 }
 
+void OnScreenTest::SetUp() {
+    CoreTest::SetUp();
+    screenWidth = 800;
+    screenHeight = 600;
+    posX = 300;
+    posY = 200;
+}
+
 void resetEverything() {
     desktop = FakeDesktop{};
     resetProgramState();

@@ -54,3 +54,9 @@ class CoreTest : public ::testing::Test {
   protected:
     void SetUp() override { resetEverything(); }
 };
+
+// An 800 x 600 screen with the rabbit standing at (300, 200), away from every edge.
+class OnScreenTest : public CoreTest {
+  protected:
+    void SetUp() override;
+};

@@ -8,17 +8,7 @@
 #include "pet/random.h"
 #include "sprite/walking.h"
 
-namespace {
-struct FreeActivityTest : CoreTest {
-    void SetUp() override {
-        CoreTest::SetUp();
-        screenWidth = 800;
-        screenHeight = 600;
-        posX = 300;
-        posY = 200;
-    }
-};
-} // namespace
+using FreeActivityTest = OnScreenTest;
 
 TEST_F(FreeActivityTest, TheToggleStartsAndStopsWandering) {
     toggleFreeActivity();

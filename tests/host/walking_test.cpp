@@ -12,15 +12,7 @@
 #include "sprite/walking.h"
 
 namespace {
-struct WalkingTest : CoreTest {
-    void SetUp() override {
-        CoreTest::SetUp();
-        screenWidth = 800;
-        screenHeight = 600;
-        posX = 300;
-        posY = 200;
-    }
-};
+using WalkingTest = OnScreenTest;
 
 // Movement timers the scheduler started, in order.
 std::vector<int> movementsStarted() {
