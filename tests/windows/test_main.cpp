@@ -49,27 +49,23 @@ void removeRunFolder(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
-std::wstring childCommandLine(const std::wstring& copy, HANDLE startedEvent) {
+// Runs a copy of this program in a fresh folder with the same arguments and working
+// folder (relative output paths stay where the caller wants them); returns its exit code.
+int runInFreshFolder() {
+    const std::wstring folder = makeRunFolder();
+    const std::wstring program = programPath();
+    const std::wstring copy = folder + program.substr(program.find_last_of(L'\\'));
+    if (!CopyFileW(program.c_str(), copy.c_str(), FALSE)) {
+        std::fprintf(stderr, "test run: copying the program failed (error %lu)\n", GetLastError());
+    }
+
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    std::wstring commandLine = L"\"" + copy + L"\" " + runHereFlag + L" " +
-                               std::to_wstring(reinterpret_cast<UINT_PTR>(startedEvent));
+    std::wstring commandLine = L"\"" + copy + L"\" " + runHereFlag;
     for (int i = 1; i < argc; ++i) {
         commandLine += L" \"" + std::wstring(argv[i]) + L"\"";
     }
     LocalFree(argv);
-    return commandLine;
-}
-
-struct ChildRun {
-    DWORD exitCode;
-    bool started; // the child reached its main
-};
-
-ChildRun runChild(const std::wstring& copy) {
-    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-    HANDLE startedEvent = CreateEventW(&inherited, TRUE, FALSE, nullptr);
-    std::wstring commandLine = childCommandLine(copy, startedEvent);
 
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -78,7 +74,7 @@ ChildRun runChild(const std::wstring& copy) {
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION child = {};
-    ChildRun run = {1, false};
+    DWORD exitCode = 1;
     if (CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                        &startup, &child)) {
         // The child has its own watchdog; this one only guards against a child that cannot even
@@ -87,41 +83,18 @@ ChildRun runChild(const std::wstring& copy) {
             TerminateProcess(child.hProcess, 3);
             WaitForSingleObject(child.hProcess, INFINITE);
         }
-        GetExitCodeProcess(child.hProcess, &run.exitCode);
+        GetExitCodeProcess(child.hProcess, &exitCode);
         CloseHandle(child.hThread);
         CloseHandle(child.hProcess);
     } else {
         std::fprintf(stderr, "test run: starting the copy failed (error %lu)\n", GetLastError());
     }
-    run.started = WaitForSingleObject(startedEvent, 0) == WAIT_OBJECT_0;
-    CloseHandle(startedEvent);
-    return run;
-}
-
-// Runs a copy of this program in a fresh folder with the same arguments and working
-// folder (relative output paths stay where the caller wants them); returns its exit code.
-// Now and then Wine fails to bring a new process up at all; such a copy never ran a test
-// and is started again, saying so.
-int runInFreshFolder() {
-    constexpr int STARTS = 3;
-    const std::wstring folder = makeRunFolder();
-    const std::wstring program = programPath();
-    const std::wstring copy = folder + program.substr(program.find_last_of(L'\\'));
-    if (!CopyFileW(program.c_str(), copy.c_str(), FALSE)) {
-        std::fprintf(stderr, "test run: copying the program failed (error %lu)\n", GetLastError());
-    }
-    ChildRun run = runChild(copy);
-    for (int start = 1; !run.started && start < STARTS; ++start) {
-        std::fprintf(stderr, "test run: the copy did not start (code 0x%lx); starting it again\n",
-                     run.exitCode);
-        run = runChild(copy);
-    }
-    // A child that died before its output reached the pipe leaves nothing else to go by.
-    if (run.exitCode != 0) {
-        std::fprintf(stderr, "test run: the copy ended with code 0x%lx\n", run.exitCode);
+    // A copy that died before its output reached the pipe leaves nothing else to go by.
+    if (exitCode != 0) {
+        std::fprintf(stderr, "test run: the copy ended with code 0x%lx\n", exitCode);
     }
     removeRunFolder(folder);
-    return static_cast<int>(run.exitCode);
+    return static_cast<int>(exitCode);
 }
 
 bool listingOnly(int argc, char** argv) {
@@ -135,17 +108,9 @@ bool listingOnly(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool runHere = argc > 2 && std::string(argv[1]) == "--run-here";
+    const bool runHere = argc > 1 && std::string(argv[1]) == "--run-here";
     if (!runHere && !listingOnly(argc, argv)) {
         return runInFreshFolder();
-    }
-    if (runHere) {
-        HANDLE startedEvent = reinterpret_cast<HANDLE>(std::stoull(argv[2]));
-        SetEvent(startedEvent);
-        CloseHandle(startedEvent);
-        argv[2] = argv[0];
-        argv += 2;
-        argc -= 2;
     }
     // Unbuffered, what a run printed survives its crash.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
