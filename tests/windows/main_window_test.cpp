@@ -277,24 +277,12 @@ TEST_F(MainWindowTest, ADoubleClickPlaysOnlyWhenTheRabbitIsAwakeAndStill) {
 }
 
 // Moves the cursor and lets go, from inside the system's window-moving loop.
-void CALLBACK dropFiftyThirtyFurther(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SetCursorPos(cursor.x + 50, cursor.y + 30);
-    PostMessageW(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, 0);
-    PostMessageW(mainWindow, WM_LBUTTONUP, 0, 0);
-}
-
 TEST_F(MainWindowTest, ADragLeavesTheRabbitWhereItWasDroppedAndStopsOnlyTheWalkRight) {
     writeRabbitSave(200, 150);
     ASSERT_NE(createRabbitWindow(), nullptr);
     startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
     startTimer(TIMER_WALK_RIGHT, LIFE_CLOCK_MS);
-    SetCursorPos(230, 190);
-    pumpMessages(50);
-    SetTimer(nullptr, 0, 100, dropFiftyThirtyFurther);
-    SendMessageW(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
+    dragRabbit({230, 190}, 50, 30);
     const RECT dropped = windowRect();
     EXPECT_EQ(posX, dropped.left);
     EXPECT_EQ(posY, dropped.top);

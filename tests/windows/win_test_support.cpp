@@ -192,6 +192,30 @@ bool quitWasPosted() {
     return quitSeen;
 }
 
+namespace {
+POINT dragDistance;
+
+// Runs inside the window's moving loop: moves the cursor on and lets go.
+void CALLBACK dropFurther(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetCursorPos(cursor.x + dragDistance.x, cursor.y + dragDistance.y);
+    PostMessageW(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, 0);
+    PostMessageW(mainWindow, WM_LBUTTONUP, 0, 0);
+}
+} // namespace
+
+void dragRabbit(POINT grab, int dx, int dy) {
+    SetCursorPos(grab.x, grab.y);
+    pumpMessages(50);
+    dragDistance = {dx, dy};
+    SetTimer(nullptr, 0, 100, dropFurther);
+    POINT client = grab;
+    ScreenToClient(mainWindow, &client);
+    SendMessageW(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+}
+
 void RabbitWindowTest::SetUp() {
     resetProgramState();
     removeSaveFile();

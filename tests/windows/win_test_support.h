@@ -79,6 +79,10 @@ bool destroyRabbitWindow();
 void pumpMessages(int ms);
 bool quitWasPosted();
 
+// Drags the rabbit as a user would: pressed at the screen point `grab`, moved by (dx, dy)
+// once the window's moving loop runs, and let go; returns when the drag has ended.
+void dragRabbit(POINT grab, int dx, int dy);
+
 class RabbitWindowTest : public ::testing::Test {
   protected:
     ModalBoxAnswerer boxes;
