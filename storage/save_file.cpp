@@ -1,5 +1,6 @@
 // Reading and writing "rabbit.dat". A save never writes over the old file: it builds the
 // new one beside it and swaps it in, so a crash or a full disk leaves the old rabbit whole.
+// Another program's moment with either file is waited out before a failure is reported.
 #include "storage/save_file.h"
 
 #include <vector>
@@ -8,6 +9,7 @@
 
 #include "app/desktop.h"
 #include "app/main_window.h"
+#include "storage/file_retry.h"
 #include "storage/save_image.h"
 
 std::wstring saveFilePath;
@@ -18,6 +20,12 @@ const wchar_t SAVE_FILE_NAME[] = L"\\rabbit.dat";
 const wchar_t NEW_FILE_SUFFIX[] = L".tmp";
 constexpr DWORD LONGEST_MODULE_PATH = 32768;
 constexpr DWORD TAIL_CHUNK_BYTES = 65536;
+// The new file is made with these attributes of the old one, so that a hidden save file
+// stays hidden whichever way the two are swapped.
+constexpr DWORD KEPT_ATTRIBUTES = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// What became of the new file.
+enum class NewFile { WRITTEN, REFUSED, FAILED };
 
 void reportReadError() {
     showReport("文件讀錯誤!!", "警告");
@@ -58,26 +66,55 @@ std::wstring extendedForm(const std::wstring& path) {
     return L"\\\\?\\" + path;
 }
 
+std::wstring newFilePath() {
+    return saveFilePath + NEW_FILE_SUFFIX;
+}
+
+bool nothingAt(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 // No sharing, as the file has always been opened: a copy of the program that has it open
 // makes the others' loads and saves fail rather than mix their writes.
-HANDLE openUnshared(const std::wstring& path, DWORD access, DWORD disposition) {
-    return CreateFileW(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                       nullptr);
+HANDLE openUnshared(const std::wstring& path, DWORD access, DWORD disposition,
+                    DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    retryWhileBusy(path, [&] {
+        file = CreateFileW(path.c_str(), access, 0, nullptr, disposition, attributes, nullptr);
+        return file != INVALID_HANDLE_VALUE;
+    });
+    return file;
 }
 
 // The old file opened for writing is the gate of every save: read-only, or held by another
 // program, it refuses the save as writing in place would. Windows already refuses to open
 // a read-only file for writing; the flag is checked as well for systems that let an
 // administrator do so, where the rename would replace the file regardless.
-HANDLE openOldFile(const std::wstring& path) {
+HANDLE openOldFile(const std::wstring& path, DWORD& attributes) {
     HANDLE file = openUnshared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
     BY_HANDLE_FILE_INFORMATION about;
-    if (file != INVALID_HANDLE_VALUE && GetFileInformationByHandle(file, &about) &&
-        (about.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    if (file == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(file, &about)) {
+        return file;
+    }
+    if ((about.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
         CloseHandle(file);
         return INVALID_HANDLE_VALUE;
     }
+    attributes = about.dwFileAttributes;
     return file;
+}
+
+// A replace that moves the old file aside before it renames the new one (Wine's does, and
+// Windows' may on some file systems) can be cut short between the two, leaving no save file
+// and the new one whole: that one is the save.
+void takeUpCutShortReplace() {
+    const std::wstring newPath = newFilePath();
+    if (nothingAt(saveFilePath) && !nothingAt(newPath)) {
+        retryWhileBusy(saveFilePath, [&] {
+            return MoveFileExW(newPath.c_str(), saveFilePath.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+        });
+    }
 }
 
 // The blocks one read each; a failed read spoils what follows, so only the bytes before
@@ -138,12 +175,19 @@ bool copyTail(HANDLE from, HANDLE to) {
     }
 }
 
-// The new file complete and on the disk, or reported and not to be used.
-bool writeNewFile(const std::wstring& path, const SaveImage& image, HANDLE oldFile) {
-    HANDLE file = openUnshared(path, GENERIC_WRITE, CREATE_ALWAYS);
+// The new file complete and on the disk; refused by a folder that lets the old file be
+// changed but takes no new one; or failed, reported and not to be used.
+NewFile writeNewFile(const std::wstring& path, const SaveImage& image, HANDLE oldFile,
+                     DWORD oldAttributes) {
+    const DWORD kept = oldAttributes & KEPT_ATTRIBUTES;
+    HANDLE file =
+        openUnshared(path, GENERIC_WRITE, CREATE_ALWAYS, kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
     if (file == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_ACCESS_DENIED) {
+            return NewFile::REFUSED;
+        }
         reportWriteError();
-        return false;
+        return NewFile::FAILED;
     }
     bool written = writeBlocks(file, image);
     if (written && !(copyTail(oldFile, file) && FlushFileBuffers(file))) {
@@ -151,7 +195,26 @@ bool writeNewFile(const std::wstring& path, const SaveImage& image, HANDLE oldFi
         written = false;
     }
     CloseHandle(file);
-    return written;
+    return written ? NewFile::WRITTEN : NewFile::FAILED;
+}
+
+// Where no new file may be made, the image goes over the old file's first bytes (the
+// handle is still at the start) as it always did; the bytes beyond them stay.
+void writeInPlace(HANDLE oldFile, const SaveImage& image) {
+    if (writeBlocks(oldFile, image) && !FlushFileBuffers(oldFile)) {
+        reportWriteError();
+    }
+}
+
+// ReplaceFileW hands the old file's identity (permissions, creation time, attributes) to
+// the new one; where the file system refuses it, a plain rename still swaps them whole.
+bool replaceOldFile(const std::wstring& newPath) {
+    return retryWhileBusy(saveFilePath, [&] {
+        return ReplaceFileW(saveFilePath.c_str(), newPath.c_str(), nullptr,
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+               MoveFileExW(newPath.c_str(), saveFilePath.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    });
 }
 } // namespace
 
@@ -167,6 +230,7 @@ void buildSaveFilePath() {
 }
 
 void loadState() {
+    takeUpCutShortReplace();
     HANDLE file = openUnshared(saveFilePath, GENERIC_READ, OPEN_ALWAYS);
     if (file == INVALID_HANDLE_VALUE) {
         reportReadError();
@@ -179,22 +243,32 @@ void loadState() {
 }
 
 void saveState() {
+    takeUpCutShortReplace();
     const SaveImage image = encodeSaveImage();
-    HANDLE oldFile = openOldFile(saveFilePath);
+    DWORD attributes = 0;
+    HANDLE oldFile = openOldFile(saveFilePath, attributes);
     if (oldFile == INVALID_HANDLE_VALUE) {
         reportWriteError();
         return;
     }
-    const std::wstring newPath = saveFilePath + NEW_FILE_SUFFIX;
-    const bool written = writeNewFile(newPath, image, oldFile);
+    const std::wstring newPath = newFilePath();
+    const NewFile made = writeNewFile(newPath, image, oldFile, attributes);
+    if (made == NewFile::REFUSED) {
+        writeInPlace(oldFile, image);
+    }
     CloseHandle(oldFile);
-    if (!written) {
+    if (made == NewFile::FAILED) {
         DeleteFileW(newPath.c_str());
+    }
+    if (made != NewFile::WRITTEN) {
         return;
     }
-    if (!MoveFileExW(newPath.c_str(), saveFilePath.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!replaceOldFile(newPath)) {
         reportWriteError();
-        DeleteFileW(newPath.c_str());
+        // Without the old file the new one is the only whole save; the next save or load
+        // takes it up.
+        if (!nothingAt(saveFilePath)) {
+            DeleteFileW(newPath.c_str());
+        }
     }
 }

@@ -1,8 +1,8 @@
 // Kills the save driver at random moments while it saves two images by turns: after
 // every kill the save file must hold one of them whole, with the bytes beyond it.
-// A normal run kills it 200 times. A thousand kills in five runs, each under the test
-// watchdog (one run of VARNOK_SAVE_KILLS=N fits it up to about 800):
-//   ctest --test-dir build/<dir> -R SaveCrash --repeat until-fail:5
+// A normal run kills it 200 times; every kill gives the run the watchdog's time again, so
+// a stress run of any count goes to its end (past 1500 s, give ctest a --timeout):
+//   VARNOK_SAVE_KILLS=1000 ctest --test-dir build/<dir> -R SaveCrash
 #include <windows.h>
 
 #include <cstdio>
@@ -76,11 +76,15 @@ TEST_F(SaveCrash, EveryKillLeavesOneWholeImage) {
         CloseHandle(driver.hProcess);
         ASSERT_TRUE(started);
 
-        const std::string bytes = readFileBytes(saveFile);
+        // A kill inside a replace that moves the old file aside first (Wine's does) may
+        // leave only the new file, which the next save or load takes up.
+        const std::string bytes =
+            fileExists(saveFile) ? readFileBytes(saveFile) : readFileBytes(newFileOf(saveFile));
         const int which = bytes == images[0] ? 0 : bytes == images[1] ? 1 : -1;
         ASSERT_NE(which, -1) << "seed " << seed << ", kill " << kill << ": " << bytes.size()
                              << " bytes of neither image";
         ++found[which];
+        restartWatchdog();
     }
     CloseHandle(ready);
     std::printf("%d kills: old image %d times, new image %d times\n", kills, found[0], found[1]);

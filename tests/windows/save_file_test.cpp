@@ -170,8 +170,10 @@ TEST_F(SaveFileTest, FolderThatDoesNotExistFailsLoadAndSaveOnce) {
     EXPECT_FALSE(fileExists(folder));
 }
 
-TEST_F(SaveFileTest, NewFileThatCannotBeMadeLeavesTheOldOneWhole) {
-    writeFileBytes(saveFilePath, sampleBytes(0));
+// Under Wine as root no folder refuses new files; a folder under the new file's name makes
+// its creation fail the same way, with access denied for good.
+TEST_F(SaveFileTest, FolderThatRefusesTheNewFileIsWrittenInPlace) {
+    writeFileBytes(saveFilePath, sampleBytes(0) + "beyond");
     const std::wstring blocked = newFileOf(saveFilePath);
     ASSERT_TRUE(CreateDirectoryW(blocked.c_str(), nullptr));
 
@@ -179,8 +181,77 @@ TEST_F(SaveFileTest, NewFileThatCannotBeMadeLeavesTheOldOneWhole) {
     saveState();
     RemoveDirectoryW(blocked.c_str());
 
+    EXPECT_EQ(boxTexts(), Texts{});
+    EXPECT_EQ(readFileBytes(saveFilePath), sampleBytes(1) + "beyond");
+}
+
+// Antivirus scanners, the indexer and sync clients open either file for a moment.
+TEST_F(SaveFileTest, FilesHeldForAMomentAreWaitedOut) {
+    writeFileBytes(saveFilePath, sampleBytes(0));
+    {
+        FileHolder holder(saveFilePath, 400);
+        ASSERT_TRUE(holder.holds());
+        loadState();
+    }
+    EXPECT_EQ(pet.food, wordAt(sampleBytes(0), 52));
+
+    loadSample(1);
+    {
+        FileHolder holder(saveFilePath, 400);
+        ASSERT_TRUE(holder.holds());
+        saveState();
+    }
+    EXPECT_EQ(readFileBytes(saveFilePath), sampleBytes(1));
+
+    // The new file's name, where a save cut short left one.
+    writeFileBytes(newFileOf(saveFilePath), "left over");
+    loadSample(2);
+    {
+        FileHolder holder(newFileOf(saveFilePath), 400);
+        ASSERT_TRUE(holder.holds());
+        saveState();
+    }
+    EXPECT_EQ(readFileBytes(saveFilePath), sampleBytes(2));
+    EXPECT_FALSE(fileExists(newFileOf(saveFilePath)));
+    EXPECT_EQ(boxTexts(), Texts{});
+}
+
+TEST_F(SaveFileTest, NewFileHeldForLongFailsOnceAndLeavesTheOldOneWhole) {
+    writeFileBytes(saveFilePath, sampleBytes(0));
+    writeFileBytes(newFileOf(saveFilePath), "left over");
+    FileHolder holder(newFileOf(saveFilePath), 4000);
+    ASSERT_TRUE(holder.holds());
+
+    loadSample(1);
+    saveState();
+
     EXPECT_EQ(boxTexts(), Texts{WRITE_ERROR});
     EXPECT_EQ(readFileBytes(saveFilePath), sampleBytes(0));
+}
+
+TEST_F(SaveFileTest, AHiddenSystemFileStaysSo) {
+    const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    writeFileBytes(saveFilePath, sampleBytes(0));
+    SetFileAttributesW(saveFilePath.c_str(), hiddenSystem);
+
+    loadSample(1);
+    saveState();
+
+    EXPECT_EQ(boxTexts(), Texts{});
+    EXPECT_EQ(readFileBytes(saveFilePath), sampleBytes(1));
+    EXPECT_EQ(GetFileAttributesW(saveFilePath.c_str()) & hiddenSystem, hiddenSystem);
+}
+
+// A replace that moves the old file aside first, cut short before it renames the new one.
+TEST_F(SaveFileTest, NewFileLeftAloneIsTakenUpByTheNextLoad) {
+    writeFileBytes(newFileOf(saveFilePath), sampleBytes(1) + "beyond");
+
+    loadState();
+
+    EXPECT_EQ(boxTexts(), Texts{});
+    EXPECT_EQ(pet.food, wordAt(sampleBytes(1), 52));
+    EXPECT_EQ(readFileBytes(saveFilePath), sampleBytes(1) + "beyond");
+    EXPECT_FALSE(fileExists(newFileOf(saveFilePath)));
 }
 
 // Every block written to a full disk fails and says so; the old file stays as it was.

@@ -159,6 +159,28 @@ long runSaveDriver(const std::wstring& exe, const std::wstring& arguments, DWORD
     return result;
 }
 
+FileHolder::FileHolder(const std::wstring& path, int ms) {
+    const std::wstring heldName =
+        L"Local\\varnok-file-held-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE held = CreateEventW(nullptr, FALSE, FALSE, heldName.c_str());
+    if (startSaveDriver(driverBuildPath(),
+                        L"hold \"" + path + L"\" " + std::to_wstring(ms) + L" " + heldName,
+                        process_)) {
+        // A driver that ends before it signals could not open the file.
+        HANDLE ends[] = {held, process_.hProcess};
+        holds_ = WaitForMultipleObjects(2, ends, FALSE, 20000) == WAIT_OBJECT_0;
+    }
+    CloseHandle(held);
+}
+
+FileHolder::~FileHolder() {
+    if (process_.hProcess != nullptr) {
+        WaitForSingleObject(process_.hProcess, INFINITE);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+}
+
 bool listedInFolder(const std::wstring& path) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW(path.c_str(), &found);

@@ -29,6 +29,21 @@ bool startSaveDriver(const std::wstring& exe, const std::wstring& arguments,
 // Runs the driver to its end; a run that outlasts `timeoutMs` is killed and counts as -1.
 long runSaveDriver(const std::wstring& exe, const std::wstring& arguments, DWORD timeoutMs);
 
+// Another program that opens `path` without sharing and lets go `ms` milliseconds after
+// the constructor returns; the destructor waits for it to end.
+class FileHolder {
+  public:
+    FileHolder(const std::wstring& path, int ms);
+    ~FileHolder();
+    FileHolder(const FileHolder&) = delete;
+    FileHolder& operator=(const FileHolder&) = delete;
+    bool holds() const { return holds_; }
+
+  private:
+    PROCESS_INFORMATION process_ = {};
+    bool holds_ = false;
+};
+
 // Under Wine, runs a host command with the Unix form of `path` as its last argument and
 // waits until the folder lists `path` (or no longer does); false elsewhere or on time-out.
 bool runOnHost(const std::wstring& command, const std::wstring& path, bool leavesPath);

@@ -73,22 +73,28 @@ int runInFreshFolder() {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    // The copy and every program it starts (a save driver killed by its watchdog included)
+    // share ctest's output pipe, and ctest waits for the last of them: the job ends them all
+    // with the copy, or with this program when ctest stops it.
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
     PROCESS_INFORMATION child = {};
     DWORD exitCode = 1;
-    if (CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &child)) {
-        // The child has its own watchdog; this one only guards against a child that cannot even
-        // start it.
-        if (WaitForSingleObject(child.hProcess, (WATCHDOG_SECONDS + 10) * 1000) != WAIT_OBJECT_0) {
-            TerminateProcess(child.hProcess, 3);
-            WaitForSingleObject(child.hProcess, INFINITE);
-        }
+    if (CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, TRUE, CREATE_SUSPENDED,
+                       nullptr, nullptr, &startup, &child)) {
+        AssignProcessToJobObject(job, child.hProcess);
+        ResumeThread(child.hThread);
+        // The copy's own watchdog ends a run that hangs.
+        WaitForSingleObject(child.hProcess, INFINITE);
         GetExitCodeProcess(child.hProcess, &exitCode);
         CloseHandle(child.hThread);
         CloseHandle(child.hProcess);
     } else {
         std::fprintf(stderr, "test run: starting the copy failed (error %lu)\n", GetLastError());
     }
+    CloseHandle(job);
     // A copy that died before its output reached the pipe leaves nothing else to go by.
     if (exitCode != 0) {
         std::fprintf(stderr, "test run: the copy ended with code 0x%lx\n", exitCode);

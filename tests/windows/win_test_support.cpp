@@ -28,6 +28,7 @@ ModalBoxAnswerer* activeAnswerer = nullptr;
 HHOOK boxHook = nullptr;
 std::set<HWND> answeredBoxes;
 bool quitSeen = false;
+HANDLE watchdogRestart = nullptr;
 
 std::wstring classOf(HWND window) {
     wchar_t name[64] = {};
@@ -67,12 +68,19 @@ HINSTANCE programInstance() {
 } // namespace
 
 void startWatchdog(int seconds) {
+    watchdogRestart = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::thread([seconds] {
-        Sleep(static_cast<DWORD>(seconds) * 1000);
-        std::fprintf(stderr, "watchdog: the run took longer than %d s\n", seconds);
+        while (WaitForSingleObject(watchdogRestart, static_cast<DWORD>(seconds) * 1000) ==
+               WAIT_OBJECT_0) {
+        }
+        std::fprintf(stderr, "watchdog: the run went %d s without progress\n", seconds);
         std::fflush(stderr);
         TerminateProcess(GetCurrentProcess(), WATCHDOG_EXIT_CODE);
     }).detach();
+}
+
+void restartWatchdog() {
+    SetEvent(watchdogRestart);
 }
 
 void ModalBoxAnswerer::install() {

@@ -4,8 +4,8 @@
 // How to use it:
 // - The test main (test_main.cpp) copies the test program into a fresh temporary
 //   folder and runs the copy there, so "rabbit.dat beside the executable" belongs to
-//   that one run and is deleted with the folder. A watchdog ends a run that hangs
-//   (exit code 3, after WATCHDOG_SECONDS).
+//   that one run and is deleted with the folder, and every program it starts ends with it.
+//   A watchdog ends a run that hangs (exit code 3, after WATCHDOG_SECONDS without progress).
 // - Derive fixtures from RabbitWindowTest. SetUp resets every subsystem, deletes the
 //   save file and hooks modal boxes; TearDown destroys the rabbit window and deletes
 //   the save file. Write a save file first (writeSaveFile) to start with a rabbit,
@@ -36,6 +36,8 @@ constexpr int WATCHDOG_SECONDS = 60;
 
 // Ends the process with exit code 3 unless it has finished by then.
 void startWatchdog(int seconds);
+// A long run that is getting on gives itself the watchdog's time again.
+void restartWatchdog();
 
 struct SeenBox {
     std::string caption;

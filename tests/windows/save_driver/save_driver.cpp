@@ -1,6 +1,8 @@
 // The real load and save in a program of their own, for tests that run it in folders of
 // their choosing or kill it mid-save. "once" loads, ages the rabbit a month and saves;
 // "loop EVENT" signals the named event, then saves the two samples by turns until killed.
+// "hold FILE MS EVENT" plays another program that has the file open without sharing: it
+// signals the event once it holds the file and lets go after MS milliseconds.
 #include <windows.h>
 
 #include <cwchar>
@@ -27,6 +29,17 @@ int wmain(int argc, wchar_t** argv) {
             decodeSaveImage(image.data(), image.size());
             saveState();
         }
+    }
+    if (argc == 5 && std::wcscmp(argv[1], L"hold") == 0) {
+        HANDLE file = CreateFileW(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return 1;
+        }
+        SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[4]));
+        Sleep(static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)));
+        CloseHandle(file);
+        return 0;
     }
     return 2;
 }

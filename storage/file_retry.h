@@ -1,0 +1,11 @@
+// Waiting out another program's moment with a file: antivirus scanners, the search indexer
+// and sync clients open a file for a moment right after it changes.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// Runs `attempt` again while it fails only because another program has the file at `path`
+// open, locked or half deleted, waiting a little longer each time; returns whether it
+// succeeded, with the last failure's code left for GetLastError.
+bool retryWhileBusy(const std::wstring& path, const std::function<bool()>& attempt);
