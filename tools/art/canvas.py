@@ -99,8 +99,9 @@ class Canvas:
     def smooth_rows(self):
         """The picture at its real size as rows of (r, g, b, a): each pixel the average of the
         samples it covers, the key's share of them transparent."""
-        apart = ImageChops.difference(self.image, Image.new("RGB", self.image.size, COLOURS["key"]))
-        alpha = ImageChops.lighter(ImageChops.lighter(*apart.split()[:2]), apart.split()[2])
+        key = Image.new("RGB", self.image.size, COLOURS["key"])
+        r, g, b = ImageChops.difference(self.image, key).split()
+        alpha = ImageChops.lighter(ImageChops.lighter(r, g), b)
         rgba = self.image.copy()
         rgba.putalpha(alpha.point(lambda v: 255 if v else 0))
         # averaged with the colours weighted by their cover, so no key green bleeds in
