@@ -225,7 +225,8 @@ TEST(Pictures, IconsHoldTheirSizesAndDepths) {
         std::vector<std::vector<int>> images; // width, height, bits per pixel
     };
     const Expected icons[] = {
-        {"varnok", {{32, 32, 4}, {16, 16, 4}, {32, 32, 8}, {48, 48, 32}, {256, 256, 32}}},
+        {"varnok",
+         {{32, 32, 4}, {16, 16, 4}, {32, 32, 8}, {48, 48, 32}, {64, 64, 32}, {256, 256, 32}}},
         {"small", {{16, 16, 4}}},
         {"carrot", {{32, 32, 4}, {16, 16, 4}}},
         {"water-bottle", {{32, 32, 4}, {16, 16, 4}}},

@@ -32,10 +32,12 @@ TEST(ResourceImagesTest, TheIconAndCursorsHoldImagesForHighDpiScreens) {
         bool icon;
         int size, hotX, hotY;
     } images[] = {
-        {IDI_VARNOK, true, 48, 24, 24},       {IDI_VARNOK, true, 256, 128, 128},
-        {IDC_LINK_HAND, false, 48, 17, 11},   {IDC_LINK_HAND, false, 64, 22, 14},
-        {IDC_DRAG_HAND, false, 48, 6, 24},    {IDC_DRAG_HAND, false, 64, 8, 32},
-        {IDC_MOVE_ARROWS, false, 48, 24, 24}, {IDC_MOVE_ARROWS, false, 64, 32, 32},
+        // an icon's hot spot is its centre
+        {IDI_VARNOK, true, 48, 24, 24},       {IDI_VARNOK, true, 64, 32, 32},
+        {IDI_VARNOK, true, 256, 128, 128},    {IDC_LINK_HAND, false, 48, 17, 11},
+        {IDC_LINK_HAND, false, 64, 22, 14},   {IDC_DRAG_HAND, false, 48, 6, 24},
+        {IDC_DRAG_HAND, false, 64, 8, 32},    {IDC_MOVE_ARROWS, false, 48, 24, 24},
+        {IDC_MOVE_ARROWS, false, 64, 32, 32},
     };
     for (const auto& expected : images) {
         SCOPED_TRACE(testing::Message() << expected.group << " at " << expected.size);

@@ -24,7 +24,7 @@ def _bottle(canvas, size):
 
 
 # The outline's weight in the large 32-bit images, which have smooth edges.
-SMOOTH_LINE = {48: 1.5, 256: 5.0}
+SMOOTH_LINE = {48: 1.5, 64: 2.0, 256: 5.0}
 
 
 def _icon_image(draw, size, bpp):
@@ -47,7 +47,7 @@ ICONS = {
     "varnok": ("IDI_VARNOK", "program icon",
                [(lambda c, s: _head(c, 0.62), 32, 4), (lambda c, s: _head(c, 0.31), 16, 4),
                 (lambda c, s: _head(c, 0.62), 32, 8), (lambda c, s: _head(c, 0.93), 48, 32),
-                (lambda c, s: _head(c, 4.6), 256, 32)]),
+                (lambda c, s: _head(c, 1.2), 64, 32), (lambda c, s: _head(c, 4.6), 256, 32)]),
     "small": ("IDI_SMALL", "small icon", [(lambda c, s: _head(c, 0.31), 16, 4)]),
     "carrot": ("IDI_CARROT", "carrot", [(_carrot, 32, 4), (_carrot, 16, 4)]),
     "water-bottle": ("IDI_WATER_BOTTLE", "water bottle", [(_bottle, 32, 4), (_bottle, 16, 4)]),
