@@ -9,8 +9,18 @@ if(WIN32)
     else()
         set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I ${CMAKE_CURRENT_LIST_DIR}")
     endif()
-    set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
-    add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp ${VARNOK_RESOURCE_SCRIPT})
+    # windres names the scripts it includes among the resources' dependencies but not the
+    # pictures they name, so every file in res/ is made a dependency: a redrawn picture
+    # then reaches each program that holds the resources.
+    file(GLOB_RECURSE varnokResourceFiles CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*)
+    function(varnok_add_resources target)
+        set(script ${PROJECT_SOURCE_DIR}/res/varnok.rc)
+        target_sources(${target} PRIVATE ${script})
+        set_source_files_properties(${script} TARGET_DIRECTORY ${target}
+                                    PROPERTIES OBJECT_DEPENDS "${varnokResourceFiles}")
+    endfunction()
+    add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+    varnok_add_resources(varnok)
     target_link_libraries(varnok PRIVATE varnok_shell varnok_core)
     if(MINGW)
         target_link_options(varnok PRIVATE -static -municode)
