@@ -10,6 +10,7 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
         ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
         ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win_desktop.cpp
     )
 endif()
