@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/wide_text.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
 
@@ -52,8 +53,7 @@ std::string describeZOrder() {
     for (HWND window : visibleFrontToBack()) {
         wchar_t name[64] = {};
         GetClassNameW(window, name, 64);
-        order +=
-            " " + std::string(name, name + lstrlenW(name)) + (topmost(window) ? "(topmost)" : "");
+        order += " " + narrow(name) + (topmost(window) ? "(topmost)" : "");
     }
     return order;
 }
