@@ -2,12 +2,18 @@
 # Windows' own DLLs are needed.
 if(WIN32)
     enable_language(RC)
+    # The version resource and the tests take the project's version from this header.
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/version.h.in
+                   ${PROJECT_BINARY_DIR}/generated/res/version.h @ONLY)
+    target_include_directories(varnok_shell PUBLIC ${PROJECT_BINARY_DIR}/generated)
     # The compiler looks for the pictures named in the script, and for its fragments, in
     # res/; windres also needs to be told that the script is UTF-8.
     if(MINGW)
         set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_CURRENT_LIST_DIR}")
     else()
         set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I ${CMAKE_CURRENT_LIST_DIR}")
+        # The script brings the program's manifest: the linker must not make another.
+        target_link_options(varnok_shell INTERFACE /MANIFEST:NO)
     endif()
     set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
     add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp ${VARNOK_RESOURCE_SCRIPT})

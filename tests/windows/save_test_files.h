@@ -20,6 +20,9 @@ void removeTree(const std::wstring& folder);
 // The file a save writes before it renames it to the save file.
 std::wstring newFileOf(const std::wstring& saveFile);
 
+// A program the build made, from its build path (a Unix one under Wine).
+std::wstring builtFilePath(const char* built);
+
 // Makes the folder (and its parents) and copies the save driver into it; returns the copy.
 std::wstring installSaveDriver(const std::wstring& folder,
                                const std::wstring& name = L"varnok_save_driver.exe");
