@@ -16,7 +16,20 @@ if(WIN32)
         target_link_options(varnok_shell INTERFACE /MANIFEST:NO)
     endif()
     set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
-    add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp ${VARNOK_RESOURCE_SCRIPT})
+    # The resource compiler reports none of the files the script reads (fragments,
+    # pictures, manifest, version), so a change to one must be named to rebuild it.
+    file(GLOB_RECURSE VARNOK_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*
+         ${PROJECT_SOURCE_DIR}/dialogs/*.rc ${PROJECT_SOURCE_DIR}/storage/*.rc)
+    list(APPEND VARNOK_RESOURCE_INPUTS ${PROJECT_BINARY_DIR}/generated/res/version.h)
+    # add_varnok_resources(TARGET): compiles the resource script into a program of the
+    # calling directory.
+    function(add_varnok_resources target)
+        target_sources(${target} PRIVATE ${VARNOK_RESOURCE_SCRIPT})
+        set_source_files_properties(${VARNOK_RESOURCE_SCRIPT} PROPERTIES
+                                    OBJECT_DEPENDS "${VARNOK_RESOURCE_INPUTS}")
+    endfunction()
+    add_executable(varnok WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+    add_varnok_resources(varnok)
     target_link_libraries(varnok PRIVATE varnok_shell varnok_core)
     if(MINGW)
         target_link_options(varnok PRIVATE -static -municode)
