@@ -70,7 +70,7 @@ bool pumpUntil(const std::function<bool()>& holds) {
 class StandIn {
   public:
     bool start() {
-        std::wstring commandLine = L"\"" + builtProgramPath(VARNOK_FULLSCREEN_STAND_IN) + L"\"";
+        std::wstring commandLine = L"\"" + builtFilePath(VARNOK_FULLSCREEN_STAND_IN) + L"\"";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,

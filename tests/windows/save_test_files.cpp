@@ -1,5 +1,5 @@
-// Plain file and process helpers of the tests; the paths of the programs built beside
-// them come from the build, in Unix form when the tests run under Wine.
+// Plain file and process helpers of the tests; the paths of built programs and files
+// come from the build, in Unix form when the tests run under Wine.
 #include "save_test_files.h"
 
 #include <cstdio>
@@ -32,7 +32,7 @@ void makeFolders(const std::wstring& folder) {
 }
 } // namespace
 
-std::wstring builtProgramPath(const char* built) {
+std::wstring builtFilePath(const char* built) {
     auto toDos = wineFunction<ToDosName>("wine_get_dos_file_name");
     if (toDos != nullptr) {
         LPWSTR dos = toDos(built);
@@ -115,7 +115,7 @@ std::wstring newFileOf(const std::wstring& saveFile) {
 std::wstring installSaveDriver(const std::wstring& folder, const std::wstring& name) {
     makeFolders(folder);
     const std::wstring exe = folder + L"\\" + name;
-    CopyFileW(builtProgramPath(VARNOK_SAVE_DRIVER).c_str(), exe.c_str(), FALSE);
+    CopyFileW(builtFilePath(VARNOK_SAVE_DRIVER).c_str(), exe.c_str(), FALSE);
     return exe;
 }
 
@@ -162,7 +162,7 @@ FileHolder::FileHolder(const std::wstring& path, int ms) {
     const std::wstring heldName =
         L"Local\\varnok-file-held-" + std::to_wstring(GetCurrentProcessId());
     HANDLE held = CreateEventW(nullptr, FALSE, FALSE, heldName.c_str());
-    if (startSaveDriver(driverBuildPath(),
+    if (startSaveDriver(builtFilePath(VARNOK_SAVE_DRIVER),
                         L"hold \"" + path + L"\" " + std::to_wstring(ms) + L" " + heldName,
                         process_)) {
         // A driver that ends before it signals could not open the file.

@@ -20,8 +20,8 @@ void removeTree(const std::wstring& folder);
 // The file a save writes before it renames it to the save file.
 std::wstring newFileOf(const std::wstring& saveFile);
 
-// The Windows path of a program the build made beside the tests (its build path).
-std::wstring builtProgramPath(const char* built);
+// The Windows path of a file the build made (its build path, a Unix one under Wine).
+std::wstring builtFilePath(const char* built);
 
 // Makes the folder (and its parents) and copies the save driver into it; returns the copy.
 std::wstring installSaveDriver(const std::wstring& folder,
