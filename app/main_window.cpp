@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "app/desktop.h"
 #include "app/display_scale.h"
+#include "app/fullscreen_watch.h"
 #include "app/menu_timers.h"
 #include "app/timer_dispatch.h"
 #include "app/timers.h"
@@ -69,9 +70,11 @@ void onCreate(HWND window) {
     placeWindow(window, posX, posY, standing);
     SetWindowRgn(window, windowShape, TRUE);
     pose = 0;
+    watchForFullscreen(window);
 }
 
 void onDestroy() {
+    stopWatchingForFullscreen();
     releaseSpriteBank();
     stopAnimationTimers();
     PostQuitMessage(0);
@@ -176,6 +179,9 @@ LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (runCommand(window, LOWORD(wParam))) {
             return 0;
         }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        rabbitMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
         break;
     case WM_ENDSESSION:
         // Logging off or shutting down must not lose the rabbit's last minutes.

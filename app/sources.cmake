@@ -1,6 +1,7 @@
 target_sources(varnok_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/app_state.cpp
     ${CMAKE_CURRENT_LIST_DIR}/display_scale.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fullscreen_rule.cpp
     ${CMAKE_CURRENT_LIST_DIR}/menu_timers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_state.cpp
     ${CMAKE_CURRENT_LIST_DIR}/timer_dispatch.cpp
@@ -10,6 +11,7 @@ if(WIN32)
         ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
         ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
         ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
         ${CMAKE_CURRENT_LIST_DIR}/win_desktop.cpp
     )
 endif()

@@ -7,22 +7,23 @@
 #include <vector>
 
 #include "app/desktop.h"
+#include "storage/save_file.h"
 #include "storage/settings.h"
 
 namespace {
 const HKEY usualRoots[AUTO_START_ROOT_COUNT] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};
 
 std::vector<BYTE> runValueData() {
-    std::vector<wchar_t> path(MAX_PATH);
-    DWORD length = 0;
-    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
-           path.size()) {
-        path.resize(path.size() * 2);
+    std::wstring command = modulePath();
+    // Unquoted, a path with a space would have Windows try "C:\Program.exe" and the like
+    // first.
+    if (command.find(L' ') != std::wstring::npos) {
+        command = L'"' + command + L'"';
     }
-    // A path too long for the usual length is stored whole rather than cut unusable.
-    const std::size_t pathBytes = (length + 1) * sizeof(wchar_t);
-    std::vector<BYTE> data(pathBytes > RUN_VALUE_BYTES ? pathBytes : RUN_VALUE_BYTES, 0);
-    std::memcpy(data.data(), path.data(), length * sizeof(wchar_t));
+    // A command too long for the usual length is stored whole rather than cut unusable.
+    const std::size_t commandBytes = (command.size() + 1) * sizeof(wchar_t);
+    std::vector<BYTE> data(std::max<std::size_t>(commandBytes, RUN_VALUE_BYTES), 0);
+    std::memcpy(data.data(), command.c_str(), command.size() * sizeof(wchar_t));
     return data;
 }
 

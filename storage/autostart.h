@@ -5,7 +5,8 @@
 
 constexpr wchar_t RUN_SUBKEY[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 constexpr wchar_t RUN_VALUE_NAME[] = L"Varnok";
-// The path and its terminator lead a zero-filled value of this length.
+// The path (in double quotes when it has a space) and its terminator lead a zero-filled
+// value of this length.
 constexpr DWORD RUN_VALUE_BYTES = 255;
 
 constexpr int AUTO_START_ROOT_COUNT = 2;

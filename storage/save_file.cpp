@@ -34,25 +34,6 @@ void reportWriteError() {
     showReport("文件寫入錯誤!!", "警告");
 }
 
-std::wstring modulePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(path.size());
-        const DWORD length = GetModuleFileNameW(appInstance, &path[0], size);
-        if (length == 0) {
-            return std::wstring();
-        }
-        if (length < size) {
-            path.resize(length);
-            return path;
-        }
-        if (size >= LONGEST_MODULE_PATH) {
-            return std::wstring();
-        }
-        path.resize(size * 2);
-    }
-}
-
 // A folder too deep for the plain form still opens in the extended one; the module
 // path is already absolute and normalised, which that form needs.
 std::wstring extendedForm(const std::wstring& path) {
@@ -217,6 +198,25 @@ bool replaceOldFile(const std::wstring& newPath) {
     });
 }
 } // namespace
+
+std::wstring modulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(path.size());
+        const DWORD length = GetModuleFileNameW(appInstance, &path[0], size);
+        if (length == 0) {
+            return std::wstring();
+        }
+        if (length < size) {
+            path.resize(length);
+            return path;
+        }
+        if (size >= LONGEST_MODULE_PATH) {
+            return std::wstring();
+        }
+        path.resize(size * 2);
+    }
+}
 
 void buildSaveFilePath() {
     const std::wstring module = modulePath();

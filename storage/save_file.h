@@ -6,5 +6,8 @@
 // The folder of the running executable followed by "\rabbit.dat"; built once at creation.
 extern std::wstring saveFilePath;
 
+// The running executable's full path; empty when it cannot be had.
+std::wstring modulePath();
+
 void buildSaveFilePath();
 void loadState();

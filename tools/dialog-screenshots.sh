@@ -1,7 +1,8 @@
 #!/bin/bash
-# Takes a picture of each of the five dialogs as a user sees them: the real varnok.exe
-# under Wine on a private Xvfb screen, a prepared rabbit, each dialog opened from the
-# popup menu (the bonus dialog from the about box's icon) and cropped from the screen.
+# Takes a picture of each of the five dialogs and of a message box as a user sees them:
+# the real varnok.exe under Wine on a private Xvfb screen with Wine's light visual style,
+# a prepared rabbit, each dialog opened from the popup menu (the bonus dialog from the
+# about box's icon) and cropped from the screen.
 # Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER]]
 #   (defaults: build/windows/varnok.exe, docs/; WINEPREFIX: the prefix to use)
 # Wine draws the caption's close box with its Marlett font (Debian's fonts-wine); without
@@ -16,6 +17,14 @@ export WINEPREFIX=${WINEPREFIX:-$repo/build/screenshots-prefix} WINEARCH=win64 W
 export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
 mkdir -p "$(dirname "$WINEPREFIX")"
 flock "$WINEPREFIX.lock" "$here/prepare-wine-prefix.sh" "$WINEPREFIX"
+# Wine's light theme, which a fresh prefix already has: the program's manifest asks for
+# the visual style, so buttons, check boxes, group boxes and the name field show it.
+theme='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+wine reg add "$theme" /v ThemeActive /t REG_SZ /d 1 /f >/dev/null 2>&1
+wine reg add "$theme" /v DllName /t REG_SZ /d 'C:\windows\resources\themes\light\light.msstyles' \
+    /f >/dev/null 2>&1
+wine reg add "$theme" /v ColorName /t REG_SZ /d Blue /f >/dev/null 2>&1
+wineserver -w
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varnok-shots.XXXXXX")
 # shellcheck source=tools/xvfb.sh
@@ -113,3 +122,9 @@ close '^物品$'
 menu Up Up Return
 shot "$(wait_window '^設定$')" dialog-settings.png
 close '^設定$'
+
+# The question before a new adoption, answered No.
+menu Down Down Return
+shot "$(wait_window '^領養新兔子$')" messagebox-adopt.png
+xdotool key n
+while [ -n "$(window '^領養新兔子$')" ]; do sleep 0.05; done

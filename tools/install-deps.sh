@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ googletest libgtest-dev clang-format
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-    mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+    mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 clang lld llvm
     wine64 wine xvfb xauth xdotool x11-utils imagemagick fonts-arphic-uming fonts-wine
     locales libxext-dev python3-pil xxd
 )

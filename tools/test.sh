@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds the rabbit and runs all its tests: the core's host tests, the Windows tests
-# under Wine, and the end-to-end tests of the real program. Ends with one line
-# "N passed, N failed" over all three and fails when any layer fails.
+# under Wine (built by GCC and again by clang), the end-to-end tests of the real
+# program, and the reproducibility of the download package. Ends with one line
+# "N passed, N failed" over all of them and fails when any layer fails.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo" || exit 1
@@ -87,12 +88,20 @@ for i in "${!prefixes[@]}"; do
     fi
 done
 export WINEPREFIX=$prefix
-if [ -n "$ready" ] &&
-    layer windows-build bash -c 'cmake --preset windows >/dev/null && cmake --build build/windows -j2'; then
-    # Wine now and then fails to bring a program up at all; a test that fails is run
-    # once more, and one that passes only then is named here.
-    run_ctest windows-tests --test-dir build/windows --repeat until-pass:2
-    name_retried windows-tests
+if [ -n "$ready" ]; then
+    if layer windows-build bash -c 'cmake --preset windows >/dev/null && cmake --build build/windows -j2'; then
+        # Wine now and then fails to bring a program up at all; a test that fails is run
+        # once more, and one that passes only then is named here.
+        run_ctest windows-tests --test-dir build/windows --repeat until-pass:2
+        name_retried windows-tests
+    fi
+    # All of them again as clang compiles them, in the same prefixes: a second compiler
+    # reads the code differently (warnings, evaluation order, layout), and the whole
+    # set costs a few minutes.
+    if layer windows-clang-build bash -c 'cmake --preset windows-clang >/dev/null && cmake --build build/windows-clang -j2'; then
+        run_ctest windows-clang-tests --test-dir build/windows-clang --repeat until-pass:2
+        name_retried windows-clang-tests
+    fi
 fi
 for p in "${prefixes[@]}"; do
     WINEPREFIX=$p wineserver -k 2>/dev/null || true
@@ -108,6 +117,12 @@ if [ -n "$e2e" ]; then
     failed=$((failed + e2eFailed))
 else
     failed=$((failed + 1))
+fi
+
+# The download package, built from two clean clones in two folders: the zips must be the
+# same byte for byte.
+if layer package-reproducible tools/check-package-reproducible.sh; then
+    passed=$((passed + 1))
 fi
 
 echo "== all layers in $(($(date +%s) - started)) s; logs in $logs"

@@ -75,7 +75,7 @@ TEST_F(AdoptionTest, ReAdoptionAnsweredNoChangesNothing) {
     EXPECT_EQ(inventory.carrots, 40);
     EXPECT_EQ(desktop.saves.size(), savesBefore);
     // The life clock keeps its period: it fires 30 s later, not 60.
-    const long tickAt = desktop.timers.at(TIMER_LIFE_CLOCK).due;
+    const long long tickAt = desktop.timers.at(TIMER_LIFE_CLOCK).due;
     EXPECT_EQ(tickAt, 60000);
 }
 

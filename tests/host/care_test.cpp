@@ -17,7 +17,7 @@
 #include "sprite/pose_table.h"
 
 namespace {
-using Frames = std::vector<std::pair<long, int>>;
+using Frames = std::vector<std::pair<long long, int>>;
 
 // The pictures among `ids` handed to the window, with their times.
 Frames framesOf(std::initializer_list<int> ids) {
@@ -147,7 +147,7 @@ TEST_F(CareTest, SleepShowsItsFirstPictureAtOnceAndWakesAt50500Ms) {
     ASSERT_EQ(frames.size(), 42u);
     EXPECT_EQ((Frames{frames.begin(), frames.begin() + 4}),
               (Frames{{0, 153}, {500, 154}, {2500, 153}, {3000, 154}}));
-    EXPECT_EQ(frames.back(), (std::pair<long, int>{50500, 154}));
+    EXPECT_EQ(frames.back(), (std::pair<long long, int>{50500, 154}));
     EXPECT_EQ(sleeping, 0);
     EXPECT_TRUE(careMenuEnabled());
     EXPECT_FALSE(desktop.running(TIMER_SLEEP));

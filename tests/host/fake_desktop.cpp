@@ -2,7 +2,11 @@
 #include "fake_desktop.h"
 
 #include <cstring>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include "app/app_state.h"
 #include "app/desktop.h"
@@ -24,7 +28,7 @@ int FakeDesktop::interval(int timerId) const {
     return found == timers.end() ? -1 : found->second.interval;
 }
 
-void FakeDesktop::advance(long ms) {
+void FakeDesktop::advance(long long ms) {
     const long long until = now + ms;
     int timerId = 0;
     while (nextDue(until, timerId)) {
@@ -94,6 +98,17 @@ void saveState() {
     desktop.saves.push_back(encodeSaveImage());
 }
 
+#ifdef _WIN32
+std::string big5ToUtf8(const char* bytes, std::size_t length) {
+    std::wstring wide(length, L'\0');
+    wide.resize(MultiByteToWideChar(950, 0, bytes, static_cast<int>(length), wide.data(),
+                                    static_cast<int>(wide.size())));
+    std::string out(wide.size() * 3, '\0');
+    out.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                   out.data(), static_cast<int>(out.size()), nullptr, nullptr));
+    return out;
+}
+#else
 std::string big5ToUtf8(const char* bytes, std::size_t length) {
     iconv_t cd = iconv_open("UTF-8", "CP950");
     std::string in(bytes, length);
@@ -107,3 +122,4 @@ std::string big5ToUtf8(const char* bytes, std::size_t length) {
     out.resize(out.size() - outLeft);
     return out;
 }
+#endif

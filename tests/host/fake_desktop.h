@@ -13,13 +13,13 @@
 #include "tests/support/simulated_timers.h"
 
 struct FakeReport {
-    long time;
+    long long time;
     std::string text;
     std::string caption;
 };
 
 struct FakeFrame {
-    long time;
+    long long time;
     int bitmapId; // the region handed to the window
 };
 
@@ -35,12 +35,12 @@ struct FakeDesktop : SimulatedTimers {
     // Runs while a report is open, like the timers under a real modal box.
     std::function<void(const FakeReport&)> whileReportOpen;
     // Every timer start and stop, in order: positive id for a start, negative for a stop.
-    std::vector<std::pair<long, int>> timerLog;
+    std::vector<std::pair<long long, int>> timerLog;
 
     bool running(int timerId) const { return timers.count(timerId) != 0; }
     int interval(int timerId) const;
     // Fires every timer that falls due within the next `ms` milliseconds, in time order.
-    void advance(long ms);
+    void advance(long long ms);
     // Pictures handed to the window since index `from`.
     std::vector<int> regionIds(std::size_t from = 0) const;
 };

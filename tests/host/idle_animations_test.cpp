@@ -12,7 +12,7 @@
 
 namespace {
 struct Shown {
-    long time;
+    long long time;
     int bitmapId;
     bool operator==(const Shown& other) const {
         return time == other.time && bitmapId == other.bitmapId;

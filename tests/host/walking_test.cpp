@@ -100,8 +100,8 @@ TEST_F(WalkingTest, EachMovementKeepsItsRhythm) {
         int drawsBefore; // from a fresh start: 41, 18467, 6334, 26500 pick 1, 3, 2, 0
         int timerId;
         std::vector<int> frames;
-        std::vector<long> frameTimes;
-        long nextCall;
+        std::vector<long long> frameTimes;
+        long long nextCall;
         int32_t dx, dy;
     } movements[] = {
         {3, TIMER_WALK_RIGHT, {137, 138, 140, 138}, {0, 150, 300, 450}, 600, 40, 0},
@@ -130,7 +130,7 @@ TEST_F(WalkingTest, EachMovementKeepsItsRhythm) {
         EXPECT_EQ(activeAnimTimer, m.timerId);
         desktop.advance(m.nextCall - 1);
         EXPECT_EQ(desktop.regionIds(), m.frames) << m.timerId;
-        std::vector<long> times;
+        std::vector<long long> times;
         for (const FakeFrame& frame : desktop.regions) {
             times.push_back(frame.time);
         }

@@ -1,5 +1,5 @@
-// Plain file and process helpers of the save file's tests; the driver's path comes
-// from the build, in Unix form when the tests run under Wine.
+// Plain file and process helpers of the tests; the paths of built programs and files
+// come from the build, in Unix form when the tests run under Wine.
 #include "save_test_files.h"
 
 #include <cstdio>
@@ -18,18 +18,6 @@ template <typename Function> Function wineFunction(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
-std::wstring driverBuildPath() {
-    const char* built = VARNOK_SAVE_DRIVER;
-    auto toDos = wineFunction<ToDosName>("wine_get_dos_file_name");
-    if (toDos != nullptr) {
-        LPWSTR dos = toDos(built);
-        const std::wstring path = dos;
-        HeapFree(GetProcessHeap(), 0, dos);
-        return path;
-    }
-    return std::wstring(built, built + std::char_traits<char>::length(built));
-}
-
 std::wstring folderOf(const std::wstring& path) {
     return path.substr(0, path.rfind(L'\\'));
 }
@@ -43,6 +31,17 @@ void makeFolders(const std::wstring& folder) {
     CreateDirectoryW(folder.c_str(), nullptr);
 }
 } // namespace
+
+std::wstring builtFilePath(const char* built) {
+    auto toDos = wineFunction<ToDosName>("wine_get_dos_file_name");
+    if (toDos != nullptr) {
+        LPWSTR dos = toDos(built);
+        const std::wstring path = dos;
+        HeapFree(GetProcessHeap(), 0, dos);
+        return path;
+    }
+    return std::wstring(built, built + std::char_traits<char>::length(built));
+}
 
 int32_t wordAt(const std::string& bytes, std::size_t offset) {
     uint32_t bits = 0;
@@ -116,7 +115,7 @@ std::wstring newFileOf(const std::wstring& saveFile) {
 std::wstring installSaveDriver(const std::wstring& folder, const std::wstring& name) {
     makeFolders(folder);
     const std::wstring exe = folder + L"\\" + name;
-    CopyFileW(driverBuildPath().c_str(), exe.c_str(), FALSE);
+    CopyFileW(builtFilePath(VARNOK_SAVE_DRIVER).c_str(), exe.c_str(), FALSE);
     return exe;
 }
 
@@ -163,7 +162,7 @@ FileHolder::FileHolder(const std::wstring& path, int ms) {
     const std::wstring heldName =
         L"Local\\varnok-file-held-" + std::to_wstring(GetCurrentProcessId());
     HANDLE held = CreateEventW(nullptr, FALSE, FALSE, heldName.c_str());
-    if (startSaveDriver(driverBuildPath(),
+    if (startSaveDriver(builtFilePath(VARNOK_SAVE_DRIVER),
                         L"hold \"" + path + L"\" " + std::to_wstring(ms) + L" " + heldName,
                         process_)) {
         // A driver that ends before it signals could not open the file.

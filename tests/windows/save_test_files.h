@@ -1,4 +1,4 @@
-// Files, folders and the save driver for the save file's tests.
+// Files, folders, and programs built beside the tests, such as the save file's driver.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +19,9 @@ void removeTree(const std::wstring& folder);
 
 // The file a save writes before it renames it to the save file.
 std::wstring newFileOf(const std::wstring& saveFile);
+
+// The Windows path of a file the build made (its build path, a Unix one under Wine).
+std::wstring builtFilePath(const char* built);
 
 // Makes the folder (and its parents) and copies the save driver into it; returns the copy.
 std::wstring installSaveDriver(const std::wstring& folder,

@@ -1,11 +1,13 @@
 // The settings dialog and start with Windows, against the Wine prefix's own registry.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "dialog_test_support.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
+#include "save_test_files.h"
 #include "storage/autostart.h"
 #include "storage/settings.h"
 #include "storage/settings_dialog.h"
@@ -210,5 +212,28 @@ TEST_F(SettingsDialogTest, UntickingRemovesTheValueFromBothRunKeys) {
     EXPECT_EQ(autoStart, 0);
     EXPECT_FALSE(readRunValue(HKEY_LOCAL_MACHINE).present);
     EXPECT_FALSE(readRunValue(HKEY_CURRENT_USER).present);
+}
+
+// Run from its own folder, the program names exactly itself, in double quotes when the
+// path has a space (unquoted, Windows would try "C:\my.exe" for "C:\my rabbit\...").
+TEST_F(SettingsDialogTest, RunValueIsQuotedOnlyWhenThePathHasASpace) {
+    constexpr DWORD DRIVER_TIMEOUT_MS = 20000;
+    for (const wchar_t* name : {L"my rabbit", L"rabbit"}) {
+        const std::wstring folder = testFolder() + L"\\" + name;
+        const std::wstring exe = installSaveDriver(folder);
+        ASSERT_EQ(runSaveDriver(exe, L"autostart", DRIVER_TIMEOUT_MS), 0);
+        RunValue value = readRunValue(HKEY_LOCAL_MACHINE);
+        if (!value.present) {
+            value = readRunValue(HKEY_CURRENT_USER);
+        }
+        ASSERT_TRUE(value.present);
+        EXPECT_EQ(value.data.size(), RUN_VALUE_BYTES);
+        const bool spaced = exe.find(L' ') != std::wstring::npos;
+        EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(value.data.data())),
+                  spaced ? L"\"" + exe + L"\"" : exe);
+        deleteRunValue(HKEY_LOCAL_MACHINE);
+        deleteRunValue(HKEY_CURRENT_USER);
+        removeTree(folder);
+    }
 }
 } // namespace

@@ -1,14 +1,16 @@
 // The real load and save in a program of their own, for tests that run it in folders of
 // their choosing or kill it mid-save. "once" loads, ages the rabbit a month and saves;
-// "loop EVENT" signals the named event, then saves the two samples by turns until killed.
+// "loop EVENT" signals the named event, then saves the two samples by turns until killed;
 // "hold FILE MS EVENT" plays another program that has the file open without sharing: it
-// signals the event once it holds the file and lets go after MS milliseconds.
+// signals the event once it holds the file and lets go after MS milliseconds; "autostart"
+// registers the program to start with Windows from where it lies.
 #include <windows.h>
 
 #include <cwchar>
 
 #include "app/desktop.h"
 #include "pet/pet_record.h"
+#include "storage/autostart.h"
 #include "storage/save_file.h"
 #include "tests/windows/save_samples.h"
 
@@ -18,6 +20,10 @@ int wmain(int argc, wchar_t** argv) {
         loadState();
         pet.ageMonths += 1;
         saveState();
+        return 0;
+    }
+    if (argc == 2 && std::wcscmp(argv[1], L"autostart") == 0) {
+        registerAutoStart();
         return 0;
     }
     if (argc == 3 && std::wcscmp(argv[1], L"loop") == 0) {

@@ -1,0 +1,116 @@
+// The rabbit steps behind another program's fullscreen window and comes back on top when
+// that window leaves fullscreen or closes. Judged by the z-order Windows keeps (the
+// order EnumWindows lists and the topmost style): without a window manager Wine's X
+// stacking does not follow the topmost band.
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/wide_text.h"
+#include "save_test_files.h"
+#include "win_test_support.h"
+
+namespace {
+constexpr wchar_t standInClass[] = L"VarnokFullscreenStandIn";
+constexpr int WAIT_MS = 10000;
+constexpr int STEP_MS = 20;
+
+BOOL CALLBACK collectVisible(HWND window, LPARAM list) {
+    if (IsWindowVisible(window)) {
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> visibleFrontToBack() {
+    std::vector<HWND> windows;
+    EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool topmost(HWND window) {
+    return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+bool rabbitFirstAndTopmost() {
+    const std::vector<HWND> windows = visibleFrontToBack();
+    return !windows.empty() && windows.front() == mainWindow && topmost(mainWindow);
+}
+
+bool rabbitBehind(HWND other) {
+    const std::vector<HWND> windows = visibleFrontToBack();
+    const auto rabbit = std::find(windows.begin(), windows.end(), mainWindow);
+    const auto front = std::find(windows.begin(), windows.end(), other);
+    return front < rabbit && rabbit != windows.end() && !topmost(mainWindow);
+}
+
+std::string describeZOrder() {
+    std::string order = "front to back:";
+    for (HWND window : visibleFrontToBack()) {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        order += " " + narrow(name) + (topmost(window) ? "(topmost)" : "");
+    }
+    return order;
+}
+
+// Lets the rabbit's window events run until the condition holds or time is up.
+bool pumpUntil(const std::function<bool()>& holds) {
+    for (int waited = 0; waited < WAIT_MS && !holds(); waited += STEP_MS) {
+        pumpMessages(STEP_MS);
+    }
+    return holds();
+}
+
+// The stand-in program, ended with the test whatever happens.
+class StandIn {
+  public:
+    bool start() {
+        std::wstring commandLine = L"\"" + builtFilePath(VARNOK_FULLSCREEN_STAND_IN) + L"\"";
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process) != 0;
+    }
+    bool ended() { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }
+    ~StandIn() {
+        if (process.hProcess != nullptr) {
+            TerminateProcess(process.hProcess, 1);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+    }
+
+  private:
+    PROCESS_INFORMATION process = {};
+};
+
+class FullscreenTest : public RabbitWindowTest {};
+
+TEST_F(FullscreenTest, TheRabbitStandsBehindAFullscreenWindowUntilItLeavesFullscreenOrCloses) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    ASSERT_TRUE(rabbitFirstAndTopmost()) << describeZOrder();
+    StandIn standIn;
+    ASSERT_TRUE(standIn.start());
+    HWND film = nullptr;
+    ASSERT_TRUE(pumpUntil([&] {
+        film = FindWindowW(standInClass, nullptr);
+        return film != nullptr && rabbitBehind(film);
+    })) << describeZOrder();
+    EXPECT_EQ(GetForegroundWindow(), film);
+
+    // Maximised with a caption: it covers the screen, yet the rabbit is back in front.
+    PostMessageW(film, WM_APP, 0, 0);
+    EXPECT_TRUE(pumpUntil(rabbitFirstAndTopmost)) << describeZOrder();
+    PostMessageW(film, WM_APP, 0, 0);
+    EXPECT_TRUE(pumpUntil([&] { return rabbitBehind(film); })) << describeZOrder();
+
+    PostMessageW(film, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(pumpUntil([&] { return standIn.ended() && rabbitFirstAndTopmost(); }))
+        << describeZOrder();
+}
+} // namespace
