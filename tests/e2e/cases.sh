@@ -53,16 +53,9 @@ test_a_dragged_rabbit_comes_back_where_it_was_dropped() {
 
 test_double_click_plays_the_bow_first() {
     start_rabbit "$(rabbit_hex)" || return
-    local point sizes
-    point=$(rabbit_point) || return
-    # shellcheck disable=SC2086
-    xdotool mousemove $point
-    track_window "$RABBIT_WINDOW" 2500 >"$RABBIT_DIR/frames.txt" &
-    # shellcheck disable=SC2086
-    xdotool click --repeat 2 --delay 120 1
-    wait $!
+    local sizes
     # The first draw, 41, is odd: the bow goes out over four frames and back to standing.
-    sizes=$(awk '{ print $3 "x" $4 }' "$RABBIT_DIR/frames.txt" | uniq | tr '\n' ' ')
+    sizes=$(double_click_rabbit) || return
     expect_eq "window sizes after the double-click" \
         "60x88 62x88 63x86 66x82 69x80 66x82 63x86 62x88 60x88 " "$sizes" || return
     expect_eq "window position during the bow" "500 300" \
@@ -131,14 +124,8 @@ test_at_192dpi_the_rabbit_stands_in_whole_2x2_blocks() {
 
 test_at_192dpi_double_click_plays_the_bow_at_twice_its_sizes() {
     start_rabbit "$(rabbit_hex)" || return
-    local point sizes
-    point=$(rabbit_point) || return
-    # shellcheck disable=SC2086
-    xdotool mousemove $point
-    track_window "$RABBIT_WINDOW" 2500 >"$RABBIT_DIR/frames.txt" &
-    xdotool click --repeat 2 --delay 120 1
-    wait $!
-    sizes=$(awk '{ print $3 "x" $4 }' "$RABBIT_DIR/frames.txt" | uniq | tr '\n' ' ')
+    local sizes
+    sizes=$(double_click_rabbit) || return
     expect_eq "window sizes after the double-click" \
         "120x176 124x176 126x172 132x164 138x160 132x164 126x172 124x176 120x176 " "$sizes" ||
         return

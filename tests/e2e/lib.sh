@@ -222,6 +222,19 @@ key_pixels_inside_shape() {
         END { for (c in colour) colours++; print inside + 0, green + 0, colours + 0 }'
 }
 
+# double_click_rabbit: double-clicks the rabbit and records the window's geometry for
+# 2.5 s in $RABBIT_DIR/frames.txt; prints the sizes it took in turn, "WxH " each.
+double_click_rabbit() {
+    local point
+    point=$(rabbit_point) || return
+    # shellcheck disable=SC2086
+    xdotool mousemove $point
+    track_window "$RABBIT_WINDOW" 2500 >"$RABBIT_DIR/frames.txt" &
+    xdotool click --repeat 2 --delay 120 1
+    wait $!
+    awk '{ print $3 "x" $4 }' "$RABBIT_DIR/frames.txt" | uniq | tr '\n' ' '
+}
+
 # track_window ID MILLISECONDS: prints the window's geometry each time it changes.
 track_window() {
     local deadline=$(($(now_ms) + $2)) last='' geometry

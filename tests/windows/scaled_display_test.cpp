@@ -46,27 +46,11 @@ std::vector<RECT> regionRects(HRGN region) {
 
 // The area of the picture's outline in its own pixels, as the row scan finds it.
 long pictureOutlineArea(HBITMAP bitmap, SIZE size) {
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < size.cy; ++y) {
-        for (int x = 0; x < size.cx; ++x) {
-            pixels.push_back(GetPixel(memory, x, y));
-        }
-    }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
     long area = 0;
-    for (const RegionRect& rect : scanRegionRows(pixels, size.cx, size.cy)) {
+    for (const RegionRect& rect : scanRegionRows(picturePixels(bitmap, size), size.cx, size.cy)) {
         area += (rect.right - rect.left) * (rect.bottom - rect.top);
     }
     return area;
-}
-
-RECT windowRect() {
-    RECT rect = {};
-    GetWindowRect(mainWindow, &rect);
-    return rect;
 }
 
 class ScaledDisplayTest : public RabbitWindowTest {
@@ -87,7 +71,7 @@ class ScaledDisplayTest : public RabbitWindowTest {
         ASSERT_EQ(s, scaleForDpi(expectedDpi()));
     }
     void expectWindowAt(int x, int y, int width, int height) {
-        const RECT rect = windowRect();
+        const RECT rect = rabbitWindowRect();
         EXPECT_EQ(rect.left, x * s);
         EXPECT_EQ(rect.top, y * s);
         EXPECT_EQ(rect.right - rect.left, width * s);
@@ -144,7 +128,7 @@ TEST_F(ScaledDisplayTest, WalkingWrapsAtTheScreenEdgesInRabbitPixels) {
     stepWalkLeft();
     UpdateWindow(mainWindow);
     EXPECT_EQ(posX, screenWidth - 5);
-    EXPECT_EQ(windowRect().left, (screenWidth - 5) * s);
+    EXPECT_EQ(rabbitWindowRect().left, (screenWidth - 5) * s);
 }
 
 using ScaledDialogTest = DialogTest;

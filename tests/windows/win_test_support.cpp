@@ -176,6 +176,26 @@ bool destroyRabbitWindow() {
     return quitSeen;
 }
 
+RECT rabbitWindowRect() {
+    RECT rect = {};
+    GetWindowRect(mainWindow, &rect);
+    return rect;
+}
+
+std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            pixels.push_back(GetPixel(memory, x, y));
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return pixels;
+}
+
 void pumpMessages(int ms) {
     const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
     for (;;) {

@@ -22,6 +22,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -75,6 +76,10 @@ void removeSaveFile();
 HWND createRabbitWindow();
 // Destroys the window if it exists and takes the quit message it posts; true when one came.
 bool destroyRabbitWindow();
+// The rabbit window's rectangle on the screen.
+RECT rabbitWindowRect();
+// A picture's colours row by row from the top, as GetPixel reads them.
+std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size);
 
 // Dispatches this thread's messages for `ms` milliseconds; a quit message is noted and
 // dropped so that the test goes on.
