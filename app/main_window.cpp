@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "app/desktop.h"
+#include "app/display_scale.h"
 #include "app/fullscreen_watch.h"
 #include "app/menu_timers.h"
 #include "app/timer_dispatch.h"
@@ -25,6 +26,7 @@ HCURSOR linkCursor;
 HCURSOR dragCursor;
 HMENU menuBar;
 HMENU popupMenu;
+int displayScale = 1;
 
 namespace {
 constexpr int HOME_X = 500;
@@ -37,13 +39,15 @@ void loadPopupMenu() {
 
 // A position saved on a monitor that is gone would leave the rabbit out of reach.
 bool reachable(int x, int y, SIZE size) {
-    const RECT area = {x, y, x + size.cx, y + size.cy};
+    const int s = displayScale;
+    const RECT area = {x * s, y * s, (x + size.cx) * s, (y + size.cy) * s};
     return MonitorFromRect(&area, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
 void onCreate(HWND window) {
-    screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    // The walks wrap at the screen's edges counted in rabbit pixels.
+    screenWidth = GetSystemMetrics(SM_CXSCREEN) / displayScale;
+    screenHeight = GetSystemMetrics(SM_CYSCREEN) / displayScale;
     loadPopupMenu();
     buildSaveFilePath();
     loadState();
@@ -63,7 +67,7 @@ void onCreate(HWND window) {
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
     buildSpriteRegions(window);
     CombineRgn(windowShape, windowShape, spriteEntry(STANDING_SPRITE)->region, RGN_OR);
-    MoveWindow(window, posX, posY, standing.cx, standing.cy, TRUE);
+    placeWindow(window, posX, posY, standing);
     SetWindowRgn(window, windowShape, TRUE);
     pose = 0;
     watchForFullscreen(window);
@@ -93,8 +97,12 @@ void onLeftButtonDown(HWND window) {
     SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     POINT corner = {0, 0};
     ClientToScreen(window, &corner);
-    posX = corner.x;
-    posY = corner.y;
+    posX = rabbitPixelsOf(corner.x, displayScale);
+    posY = rabbitPixelsOf(corner.y, displayScale);
+    // Dropped off the grid of whole rabbit pixels: the paint puts it on the grid at once.
+    if (corner.x != posX * displayScale || corner.y != posY * displayScale) {
+        InvalidateRect(window, nullptr, FALSE);
+    }
     rearmAfterMousePress();
 }
 

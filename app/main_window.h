@@ -10,5 +10,7 @@ extern HCURSOR linkCursor;
 extern HCURSOR dragCursor;
 extern HMENU menuBar;
 extern HMENU popupMenu;
+// Screen pixels per rabbit pixel, a whole factor taken from the system's DPI at start-up.
+extern int displayScale;
 
 LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,7 @@
 // and the borderless always-on-top window itself.
 #include "app/startup.h"
 
+#include "app/display_scale.h"
 #include "app/main_window.h"
 #include "res/resource.h"
 #include "sprite/sprite_bank.h"
@@ -12,6 +13,15 @@ wchar_t windowClassName[WINDOW_TEXT_CHARS];
 namespace {
 constexpr int START_X = 100;
 constexpr int START_Y = 100;
+
+// The program is system-DPI aware: the screen's DPI is the system's, the same on every
+// monitor, and Windows leaves the drawing to it.
+int systemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
 } // namespace
 
 void loadWindowStrings(HINSTANCE instance) {
@@ -36,14 +46,16 @@ void registerMainClass(HINSTANCE instance) {
 
 int initMainWindow(HINSTANCE instance, int showCommand) {
     appInstance = instance;
+    displayScale = scaleForDpi(systemDpi());
     loadSpriteBitmaps(instance);
     linkCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_LINK_HAND));
     dragCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_DRAG_HAND));
     const SIZE standing = spriteSize(STANDING_SPRITE);
     // The tool window stays off the taskbar; WM_CREATE moves it to the saved place.
-    mainWindow = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClassName, windowTitle,
-                                 WS_POPUP, START_X, START_Y, standing.cx, standing.cy, nullptr,
-                                 nullptr, instance, nullptr);
+    mainWindow =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, windowClassName, windowTitle, WS_POPUP,
+                        START_X * displayScale, START_Y * displayScale, standing.cx * displayScale,
+                        standing.cy * displayScale, nullptr, nullptr, instance, nullptr);
     if (mainWindow == nullptr) {
         return 0;
     }

@@ -1,15 +1,19 @@
 # Sourced by the bench scripts: a Wine session of their own, with the prefix
-# build/bench-win/wineprefix, a private Xvfb screen on BENCH_DISPLAY (default :61) and
-# one wineserver kept running, all ended when the script exits.
+# build/bench-win/wineprefix (or wineprefix-DPIdpi at another display DPI), a private
+# Xvfb screen on BENCH_DISPLAY (default :61) and one wineserver kept running, all ended
+# when the script exits or the next session starts.
+#   startWineSession [DPI [WIDTHxHEIGHT]]      (defaults 96 and 1024x768)
 startWineSession() {
+    local dpi=${1:-96} size=${2:-1024x768} prefixDpi=()
     export WINEPREFIX=$PWD/build/bench-win/wineprefix WINEARCH=win64 WINEDEBUG=-all
+    [ "$dpi" -eq 96 ] || { WINEPREFIX=$WINEPREFIX-${dpi}dpi prefixDpi=("$dpi"); }
     export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8 DISPLAY=${BENCH_DISPLAY:-:61}
-    tools/prepare-wine-prefix.sh "$WINEPREFIX"
+    tools/prepare-wine-prefix.sh "$WINEPREFIX" "${prefixDpi[@]}"
     if xdpyinfo >/dev/null 2>&1; then
         echo "$0: display $DISPLAY is taken; choose another with BENCH_DISPLAY" >&2
         exit 1
     fi
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
     benchXvfb=$!
     trap endWineSession EXIT
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -20,4 +24,5 @@ startWineSession() {
 endWineSession() {
     wineserver -k 2>/dev/null || true
     kill "$benchXvfb" 2>/dev/null || true
+    wait "$benchXvfb" 2>/dev/null || true
 }

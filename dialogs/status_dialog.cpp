@@ -12,9 +12,11 @@
 #include "res/resource.h"
 
 namespace {
-// Where the grade picture's top-left corner goes, in client pixels, inside its group box.
+// Where the grade picture's top-left corner goes, in client pixels at 96 DPI, inside its
+// group box; the dialog and the picture grow with the DPI.
 constexpr int GRADE_PICTURE_X = 285;
 constexpr int GRADE_PICTURE_Y = 20;
+constexpr int BASE_DPI = 96;
 
 void setText(HWND dialog, int id, const std::string& utf8) {
     SetDlgItemTextW(dialog, id, widen(utf8).c_str());
@@ -45,8 +47,18 @@ void showGrade(HWND dialog) {
     GetObjectW(gradeBitmap, sizeof size, &size);
     HDC memoryDc = CreateCompatibleDC(windowDc);
     HGDIOBJ previous = SelectObject(memoryDc, gradeBitmap);
-    BitBlt(windowDc, GRADE_PICTURE_X, GRADE_PICTURE_Y, size.bmWidth, size.bmHeight, memoryDc, 0, 0,
-           SRCCOPY);
+    const int dpi = GetDeviceCaps(windowDc, LOGPIXELSX);
+    // Whole blocks of one colour at a whole factor; smoothed between the pixels otherwise.
+    if (dpi % BASE_DPI == 0) {
+        SetStretchBltMode(windowDc, COLORONCOLOR);
+    } else {
+        SetStretchBltMode(windowDc, HALFTONE);
+        SetBrushOrgEx(windowDc, 0, 0, nullptr);
+    }
+    StretchBlt(windowDc, MulDiv(GRADE_PICTURE_X, dpi, BASE_DPI),
+               MulDiv(GRADE_PICTURE_Y, dpi, BASE_DPI), MulDiv(size.bmWidth, dpi, BASE_DPI),
+               MulDiv(size.bmHeight, dpi, BASE_DPI), memoryDc, 0, 0, size.bmWidth, size.bmHeight,
+               SRCCOPY);
     SelectObject(memoryDc, previous);
     DeleteDC(memoryDc);
     ReleaseDC(dialog, windowDc);

@@ -28,8 +28,11 @@ void buildSpriteRegions(HWND window);
 // Deletes the regions, then the bitmaps.
 void releaseSpriteBank();
 
-// Every pixel that differs from the top-left pixel's colour, as a fresh region.
+// Every pixel that differs from the top-left pixel's colour, as a fresh region in screen
+// pixels: each picture pixel a displayScale x displayScale block.
 HRGN buildRegionFromBitmap(HWND window, HBITMAP bitmap);
 
+// Puts the window at (x, y) in a picture's size, both given in rabbit pixels.
+void placeWindow(HWND window, int x, int y, SIZE size);
 // Draws the picture of pose/subPose and puts the window at posX/posY in its size.
 void paintPose(HWND window, HDC dc);

@@ -2,9 +2,11 @@
 # Takes a picture of each of the five dialogs and of a message box as a user sees them:
 # the real varnok.exe under Wine on a private Xvfb screen with Wine's light visual style,
 # a prepared rabbit, each dialog opened from the popup menu (the bonus dialog from the
-# about box's icon) and cropped from the screen.
-# Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER]]
-#   (defaults: build/windows/varnok.exe, docs/; WINEPREFIX: the prefix to use)
+# about box's icon) and cropped from the screen; and the rabbit beside its status dialog.
+# Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER [DPI]]]
+#   (defaults: build/windows/varnok.exe, docs/, 96; WINEPREFIX: the prefix to use)
+# At another DPI (192 for 200 %) the screen is as many times larger and the files are
+# named NAME-DPIdpi.png.
 # Wine draws the caption's close box with its Marlett font (Debian's fonts-wine); without
 # that font the box shows a letter instead.
 set -euo pipefail
@@ -12,11 +14,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/.." && pwd)
 exe=$(realpath "${1:-$repo/build/windows/varnok.exe}")
 out=$(mkdir -p "${2:-$repo/docs}" && realpath "${2:-$repo/docs}")
+dpi=${3:-96}
+scale=$((dpi / 96)) suffix= prefixDpi=()
+[ "$dpi" -eq 96 ] || { suffix=-${dpi}dpi prefixDpi=("$dpi"); }
 
-export WINEPREFIX=${WINEPREFIX:-$repo/build/screenshots-prefix} WINEARCH=win64 WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
+export WINEPREFIX=${WINEPREFIX:-$repo/build/screenshots-prefix$suffix} WINEARCH=win64
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
 mkdir -p "$(dirname "$WINEPREFIX")"
-flock "$WINEPREFIX.lock" "$here/prepare-wine-prefix.sh" "$WINEPREFIX"
+flock "$WINEPREFIX.lock" "$here/prepare-wine-prefix.sh" "$WINEPREFIX" "${prefixDpi[@]}"
 # Wine's light theme, which a fresh prefix already has: the program's manifest asks for
 # the visual style, so buttons, check boxes, group boxes and the name field show it.
 theme='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
@@ -29,7 +34,7 @@ wineserver -w
 work=$(mktemp -d "${TMPDIR:-/tmp}/varnok-shots.XXXXXX")
 # shellcheck source=tools/xvfb.sh
 source "$here/xvfb.sh"
-start_xvfb "${SHOTS_FIRST_DISPLAY:-58}"
+start_xvfb "${SHOTS_FIRST_DISPLAY:-58}" "$((1024 * scale))x$((768 * scale))"
 rabbit=
 finish() {
     [ -z "$rabbit" ] || kill "$rabbit" 2>/dev/null || true
@@ -39,14 +44,14 @@ finish() {
 }
 trap finish EXIT
 convert -size 8x8 xc:"#6a8caf" "$work/desktop.png"
-display -window root "$work/desktop.png" 2>/dev/null || true
 
-# A grown rabbit named 小白 with some stock and enough angel points to feed itself.
+# A grown rabbit named 小白 with some stock and enough angel points to feed itself, left of
+# where the dialogs open.
 python3 - "$work/rabbit.dat" <<'PY'
 import struct, sys
 name = "小白".encode("big5").ljust(20, b"\0")
 record = struct.pack("<10i", 15, 100, 80, 100, 75, 100, 90, 100, 95, 10)
-data = (struct.pack("<3i2ii", 0, 1, 0, 700, 450, 1) + name + record +
+data = (struct.pack("<3i2ii", 0, 1, 0, 100, 450, 1) + name + record +
         struct.pack("<4i", 0, 12, 0, 8) + struct.pack("<2i", 300, 900))
 open(sys.argv[1], "wb").write(data)
 PY
@@ -74,15 +79,16 @@ click() {
     sleep 0.1
     xdotool mouseup 1
 }
-# shot ID FILE: the window's own rectangle of the whole screen, once it has settled.
+# shot ID NAME: the window's own rectangle of the whole screen, once it has settled.
 shot() {
     sleep 1
-    import -window root -crop "$(geometry "$1")" +repage "$out/$2"
-    echo "$out/$2"
+    import -window root -crop "$(geometry "$1")" +repage "$out/$2$suffix.png"
+    echo "$out/$2$suffix.png"
 }
-# menu KEYS...: opens the rabbit's popup menu and walks it.
+# menu KEYS...: opens the rabbit's popup menu (the rabbit stands at 100, 450 in its own
+# pixels) and walks it.
 menu() {
-    xdotool mousemove --sync 725 500 click 3
+    xdotool mousemove --sync $((125 * scale)) $((500 * scale)) click 3
     sleep 0.5
     xdotool key "$@"
 }
@@ -95,16 +101,20 @@ close() {
 (cd "$work" && exec wine varnok.exe) >"$work/wine.log" 2>&1 &
 rabbit=$!
 wait_window '^varnok$' >/dev/null
+# A desktop colour behind the windows; Wine clears the screen when it starts.
+display -window root "$work/desktop.png" 2>/dev/null || true
 sleep 1
+import -window root -crop "$(geometry "$(window '^varnok$')")" +repage "$work/rabbit.png"
 
 menu Down Return
 id=$(wait_window '^關於$')
-shot "$id" dialog-about.png
+shot "$id" dialog-about
 # A click on the program icon (its middle near 67, 33 dialog units, below a caption of
-# about 20 pixels) opens the bonus dialog.
+# about 20 pixels at 96 DPI) opens the bonus dialog.
 read -r w h x y < <(geometry "$id" | tr "x+" "  ")
-click $((x + w * 67 / 134)) $((y + (h - 20) * 33 / 118 + 20))
-shot "$(wait_window '^恭喜$')" dialog-bonus.png
+caption=$((20 * scale))
+click $((x + w * 67 / 134)) $((y + (h - caption) * 33 / 118 + caption))
+shot "$(wait_window '^恭喜$')" dialog-bonus
 close '^恭喜$'
 close '^關於$'
 
@@ -112,19 +122,24 @@ menu Down Down Down Return
 id=$(wait_window '^狀態$')
 # Tab from the default button over the name field to the grade button.
 xdotool key Tab Tab space
-shot "$id" dialog-status.png
+shot "$id" dialog-status
+# The rabbit beside its status dialog (which opens over it), on the desktop's colour.
+convert "$work/rabbit.png" -background "#6a8caf" -gravity east -splice "$((20 * scale))x0" \
+    "$out/dialog-status$suffix.png" -gravity center +append -bordercolor "#6a8caf" \
+    -border "$((10 * scale))" "$out/rabbit-and-status$suffix.png"
+echo "$out/rabbit-and-status$suffix.png"
 close '^狀態$'
 
 menu Down Down Down Down Down Down Down Down Return
-shot "$(wait_window '^物品$')" dialog-items.png
+shot "$(wait_window '^物品$')" dialog-items
 close '^物品$'
 
 menu Up Up Return
-shot "$(wait_window '^設定$')" dialog-settings.png
+shot "$(wait_window '^設定$')" dialog-settings
 close '^設定$'
 
 # The question before a new adoption, answered No.
 menu Down Down Return
-shot "$(wait_window '^領養新兔子$')" messagebox-adopt.png
+shot "$(wait_window '^領養新兔子$')" messagebox-adopt
 xdotool key n
 while [ -n "$(window '^領養新兔子$')" ]; do sleep 0.05; done

@@ -69,28 +69,43 @@ fi
 # for every test program.
 prefix=$repo/build/windows/wineprefix
 start_xvfb 90 || exit 1
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$(dirname "$prefix")"
-if layer wine-prefix flock "$prefix.lock" tools/prepare-wine-prefix.sh "$prefix"; then
-    wineserver -p
-    # Start Wine's own services now, away from any pipe: started by a test program they
-    # would inherit its output pipe and, lasting, keep ctest waiting for its end.
-    wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null || true
+# The scaled tests run again at 144 and 192 DPI, in prefixes of their own that
+# tools/wine-run picks by the DPI.
+prefixes=("$prefix" "$prefix-144dpi" "$prefix-192dpi")
+dpis=("" 144 192)
+ready=yes
+for i in "${!prefixes[@]}"; do
+    export WINEPREFIX=${prefixes[i]}
+    if layer "wine-prefix${dpis[i]:+-${dpis[i]}dpi}" flock "$WINEPREFIX.lock" tools/prepare-wine-prefix.sh "$WINEPREFIX" ${dpis[i]}; then
+        wineserver -p
+        # Start Wine's own services now, away from any pipe: started by a test program they
+        # would inherit its output pipe and, lasting, keep ctest waiting for its end.
+        wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null || true
+    else
+        ready=
+    fi
+done
+export WINEPREFIX=$prefix
+if [ -n "$ready" ]; then
     if layer windows-build bash -c 'cmake --preset windows >/dev/null && cmake --build build/windows -j2'; then
         # Wine now and then fails to bring a program up at all; a test that fails is run
         # once more, and one that passes only then is named here.
         run_ctest windows-tests --test-dir build/windows --repeat until-pass:2
         name_retried windows-tests
     fi
-    # All of them again as clang compiles them, in the same prefix: a second compiler
+    # All of them again as clang compiles them, in the same prefixes: a second compiler
     # reads the code differently (warnings, evaluation order, layout), and the whole
     # set costs a few minutes.
     if layer windows-clang-build bash -c 'cmake --preset windows-clang >/dev/null && cmake --build build/windows-clang -j2'; then
         run_ctest windows-clang-tests --test-dir build/windows-clang --repeat until-pass:2
         name_retried windows-clang-tests
     fi
-    wineserver -k 2>/dev/null || true
 fi
+for p in "${prefixes[@]}"; do
+    WINEPREFIX=$p wineserver -k 2>/dev/null || true
+done
 stop_xvfb
 
 # End to end: the real program, driven as a user would, on a screen of its own.

@@ -53,16 +53,9 @@ test_a_dragged_rabbit_comes_back_where_it_was_dropped() {
 
 test_double_click_plays_the_bow_first() {
     start_rabbit "$(rabbit_hex)" || return
-    local point sizes
-    point=$(rabbit_point) || return
-    # shellcheck disable=SC2086
-    xdotool mousemove $point
-    track_window "$RABBIT_WINDOW" 2500 >"$RABBIT_DIR/frames.txt" &
-    # shellcheck disable=SC2086
-    xdotool click --repeat 2 --delay 120 1
-    wait $!
+    local sizes
     # The first draw, 41, is odd: the bow goes out over four frames and back to standing.
-    sizes=$(awk '{ print $3 "x" $4 }' "$RABBIT_DIR/frames.txt" | uniq | tr '\n' ' ')
+    sizes=$(double_click_rabbit) || return
     expect_eq "window sizes after the double-click" \
         "60x88 62x88 63x86 66x82 69x80 66x82 63x86 62x88 60x88 " "$sizes" || return
     expect_eq "window position during the bow" "500 300" \
@@ -112,4 +105,45 @@ test_free_activity_follows_the_first_draws() {
         fail "free activity did not start again" || return
     choose "$MENU_FREE" || return
     choose_exit
+}
+
+# At 200 %: each picture pixel a 2 x 2 block on the screen, the saved place in rabbit pixels.
+test_at_192dpi_the_rabbit_stands_in_whole_2x2_blocks() {
+    start_rabbit "$(rabbit_hex)" || return
+    expect_eq "window of the rabbit saved at (500, 300)" "1000 600 120 176" \
+        "$(window_geometry "$RABBIT_WINDOW")" || return
+    local rects=$RABBIT_DIR/shape.txt shot=$RABBIT_DIR/rabbit.png
+    shape_rects "$RABBIT_WINDOW" >"$rects"
+    expect_eq "shape rectangles off the 2-pixel grid" 0 \
+        "$(awk '$1 % 2 || $2 % 2 || $3 % 2 || $4 % 2' "$rects" | wc -l)" || return
+    screenshot "$RABBIT_WINDOW" "$shot"
+    expect_eq "pixels inside the outline that break their 2x2 block" 0 \
+        "$(mixed_blocks "$shot" "$rects" 2)" || return
+    choose_exit
+}
+
+test_at_192dpi_double_click_plays_the_bow_at_twice_its_sizes() {
+    start_rabbit "$(rabbit_hex)" || return
+    local sizes
+    sizes=$(double_click_rabbit) || return
+    expect_eq "window sizes after the double-click" \
+        "120x176 124x176 126x172 132x164 138x160 132x164 126x172 124x176 120x176 " "$sizes" ||
+        return
+    choose_exit
+}
+
+test_at_192dpi_a_drag_saves_rabbit_pixels() {
+    start_rabbit "$(rabbit_hex)" || return
+    local x y
+    read -r x y <<<"$(rabbit_point)"
+    # Dropped at (1241, 401) on the screen, off the grid: the nearest rabbit pixel is
+    # (621, 201), where the rabbit then stands, at (1242, 402).
+    xdotool mousemove "$x" "$y" mousedown 1 sleep 0.2 \
+        mousemove $((x + 100)) $((y - 100)) sleep 0.1 mousemove $((x + 241)) $((y - 199)) \
+        sleep 0.2 mouseup 1
+    sleep 0.3
+    expect_eq "window after the drag" "1242 402 120 176" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    choose_exit || return
+    expect_save "$(rabbit_hex posX=621 posY=201)"
 }

@@ -222,6 +222,19 @@ key_pixels_inside_shape() {
         END { for (c in colour) colours++; print inside + 0, green + 0, colours + 0 }'
 }
 
+# double_click_rabbit: double-clicks the rabbit and records the window's geometry for
+# 2.5 s in $RABBIT_DIR/frames.txt; prints the sizes it took in turn, "WxH " each.
+double_click_rabbit() {
+    local point
+    point=$(rabbit_point) || return
+    # shellcheck disable=SC2086
+    xdotool mousemove $point
+    track_window "$RABBIT_WINDOW" 2500 >"$RABBIT_DIR/frames.txt" &
+    xdotool click --repeat 2 --delay 120 1
+    wait $!
+    awk '{ print $3 "x" $4 }' "$RABBIT_DIR/frames.txt" | uniq | tr '\n' ' '
+}
+
 # track_window ID MILLISECONDS: prints the window's geometry each time it changes.
 track_window() {
     local deadline=$(($(now_ms) + $2)) last='' geometry
@@ -230,4 +243,18 @@ track_window() {
         [ "$geometry" = "$last" ] || echo "$geometry"
         last=$geometry
     done
+}
+
+# mixed_blocks PNG RECTS SCALE: counts the pixels inside the shape whose colour differs
+# from that of the top-left pixel of their SCALE x SCALE block: 0 when every picture
+# pixel is drawn as a block of one colour.
+mixed_blocks() {
+    convert "$1" -depth 8 txt:- | awk -v rects="$2" -v s="$3" '
+        BEGIN { while ((getline line < rects) > 0) { n++; split(line, r, " ");
+                x0[n] = r[1]; y0[n] = r[2]; x1[n] = r[1] + r[3]; y1[n] = r[2] + r[4] } }
+        /^[0-9]/ { split($1, p, /[,:]/); colour[p[1], p[2]] = $3 }
+        END { for (key in colour) { split(key, p, SUBSEP); px = p[1]; py = p[2]
+                for (i = 1; i <= n; i++) if (px >= x0[i] && px < x1[i] && py >= y0[i] && py < y1[i]) {
+                    if (colour[px, py] != colour[px - px % s, py - py % s]) mixed++; break } }
+              print mixed + 0 }'
 }

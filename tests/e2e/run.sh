@@ -37,28 +37,48 @@ E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/varnok-e2e.XXXXXX")
 XSHAPE=$E2E_WORK/xshape
 export VARNOK_EXE E2E_WORK XSHAPE
 gcc -std=c99 -O -Wall -Wextra -o "$XSHAPE" "$here/xshape.c" -lXext -lX11 || exit 1
-mkdir -p "$(dirname "$WINEPREFIX")"
-flock "$WINEPREFIX.lock" "$repo/tools/prepare-wine-prefix.sh" "$WINEPREFIX" || exit 1
-
 # shellcheck source=tools/xvfb.sh
 source "$repo/tools/xvfb.sh"
-start_xvfb "${E2E_FIRST_DISPLAY:-70}" || exit 1
 
 passed=0 failed=0
-for name in "${cases[@]}"; do
-    started=$(date +%s)
-    if timeout -k 5 120 "$0" --case "$name" >"$E2E_WORK/$name.log" 2>&1; then
-        passed=$((passed + 1))
-        echo "PASS $name ($(($(date +%s) - started)) s)"
-    else
-        failed=$((failed + 1))
-        echo "FAIL $name ($(($(date +%s) - started)) s)"
-        sed 's/^/    /' "$E2E_WORK/$name.log"
-    fi
-done
+# session DPI SCREEN CASE...: runs the cases on a screen of that size, in a prefix that
+# hands out that DPI (96: the usual prefix).
+session() {
+    local dpi=$1 size=$2 name started
+    shift 2
+    [ $# -gt 0 ] || return 0
+    local prefix=$WINEPREFIX prefixDpi=()
+    [ "$dpi" -eq 96 ] || { prefix=$WINEPREFIX-${dpi}dpi prefixDpi=("$dpi"); }
+    mkdir -p "$(dirname "$prefix")"
+    flock "$prefix.lock" "$repo/tools/prepare-wine-prefix.sh" "$prefix" "${prefixDpi[@]}" ||
+        return 1
+    start_xvfb "${E2E_FIRST_DISPLAY:-70}" "$size" || return 1
+    for name; do
+        started=$(date +%s)
+        if WINEPREFIX=$prefix timeout -k 5 120 "$0" --case "$name" >"$E2E_WORK/$name.log" 2>&1; then
+            passed=$((passed + 1))
+            echo "PASS $name ($(($(date +%s) - started)) s)"
+        else
+            failed=$((failed + 1))
+            echo "FAIL $name ($(($(date +%s) - started)) s)"
+            sed 's/^/    /' "$E2E_WORK/$name.log"
+        fi
+    done
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    stop_xvfb
+}
 
-wineserver -k 2>/dev/null || true
-stop_xvfb
+# The cases named test_at_192dpi_... see a 200 % display, on a screen twice the size.
+usual=() scaled=()
+for name in "${cases[@]}"; do
+    case $name in
+    test_at_192dpi_*) scaled+=("$name") ;;
+    *) usual+=("$name") ;;
+    esac
+done
+session 96 1024x768 "${usual[@]}" || failed=$((failed + 1))
+session 192 2048x1536 "${scaled[@]}" || failed=$((failed + 1))
+
 if [ "$failed" -eq 0 ] && [ -z "${E2E_KEEP:-}" ]; then
     rm -rf "$E2E_WORK"
 else

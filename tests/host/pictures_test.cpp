@@ -2,6 +2,7 @@
 // the twin and mirrored outlines, and the icon images and cursor hot spots.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -23,17 +24,23 @@ uint32_t u16(const Bytes& b, size_t at) {
 uint32_t u32(const Bytes& b, size_t at) {
     return u16(b, at) | u16(b, at + 2) << 16;
 }
+uint32_t u32BigEndian(const Bytes& b, size_t at) {
+    return static_cast<uint32_t>(b.at(at)) << 24 | b.at(at + 1) << 16 | b.at(at + 2) << 8 |
+           b.at(at + 3);
+}
 
 struct Rgb {
     int r, g, b;
     bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
-// A palette picture as stored after a BITMAPINFOHEADER at `at`; rows read top to bottom.
+// A picture as stored after a BITMAPINFOHEADER at `at`, with a palette or 32 bits a pixel
+// (then with alpha); rows read top to bottom.
 struct Picture {
     int width = 0, height = 0, bitCount = 0;
     std::vector<Rgb> palette;
     std::vector<Rgb> pixels;
+    std::vector<int> alpha;
     Rgb at(int x, int y) const { return pixels[y * width + x]; }
 };
 
@@ -45,7 +52,7 @@ Picture readDib(const Bytes& b, size_t at, bool doubledHeight) {
     p.bitCount = static_cast<int>(u16(b, at + 14));
     EXPECT_EQ(u32(b, at + 16), 0u) << "uncompressed";
     uint32_t colours = u32(b, at + 32);
-    if (colours == 0)
+    if (colours == 0 && p.bitCount <= 8)
         colours = 1u << p.bitCount;
     size_t palette = at + 40;
     for (uint32_t i = 0; i < colours; ++i)
@@ -57,6 +64,12 @@ Picture readDib(const Bytes& b, size_t at, bool doubledHeight) {
     for (int y = 0; y < p.height; ++y) {
         size_t row = bits + (p.height - 1 - y) * stride; // stored bottom-up
         for (int x = 0; x < p.width; ++x) {
+            if (p.bitCount == 32) {
+                size_t pixel = row + 4 * x;
+                p.pixels[y * p.width + x] = {b.at(pixel + 2), b.at(pixel + 1), b.at(pixel)};
+                p.alpha.push_back(b.at(pixel + 3));
+                continue;
+            }
             int bit = x * p.bitCount;
             int shift = 8 - p.bitCount - bit % 8;
             int index = (b.at(row + bit / 8) >> shift) & ((1 << p.bitCount) - 1);
@@ -169,7 +182,8 @@ struct IconImage {
 };
 
 // Reads an .ico (type 1) or .cur (type 2); for a cursor the two directory words after the
-// colour count are the hot spot rather than planes and bit count.
+// colour count are the hot spot rather than planes and bit count. A PNG image is checked
+// for its size and RGBA form only.
 std::vector<IconImage> readIconFile(const std::string& relative, int type) {
     Bytes b = readFile(relative);
     std::vector<IconImage> images;
@@ -187,10 +201,19 @@ std::vector<IconImage> readIconFile(const std::string& relative, int type) {
         image.hotY = static_cast<int>(u16(b, entry + 6));
         size_t offset = u32(b, entry + 12);
         EXPECT_LE(offset + u32(b, entry + 8), b.size());
-        image.picture = readDib(b, offset, true);
-        image.bitCount = image.picture.bitCount;
-        EXPECT_EQ(image.picture.width, image.width);
-        EXPECT_EQ(image.picture.height, image.height);
+        static const unsigned char png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+        if (offset + sizeof png <= b.size() &&
+            std::equal(std::begin(png), std::end(png), b.begin() + offset)) {
+            EXPECT_EQ(u32BigEndian(b, offset + 16), static_cast<uint32_t>(image.width));
+            EXPECT_EQ(u32BigEndian(b, offset + 20), static_cast<uint32_t>(image.height));
+            EXPECT_EQ(b.at(offset + 25), 6) << "RGBA";
+            image.bitCount = 4 * b.at(offset + 24);
+        } else {
+            image.picture = readDib(b, offset, true);
+            image.bitCount = image.picture.bitCount;
+            EXPECT_EQ(image.picture.width, image.width);
+            EXPECT_EQ(image.picture.height, image.height);
+        }
         images.push_back(image);
     }
     return images;
@@ -202,7 +225,8 @@ TEST(Pictures, IconsHoldTheirSizesAndDepths) {
         std::vector<std::vector<int>> images; // width, height, bits per pixel
     };
     const Expected icons[] = {
-        {"varnok", {{32, 32, 4}, {16, 16, 4}, {32, 32, 8}}},
+        {"varnok",
+         {{32, 32, 4}, {16, 16, 4}, {32, 32, 8}, {48, 48, 32}, {64, 64, 32}, {256, 256, 32}}},
         {"small", {{16, 16, 4}}},
         {"carrot", {{32, 32, 4}, {16, 16, 4}}},
         {"water-bottle", {{32, 32, 4}, {16, 16, 4}}},
@@ -215,26 +239,44 @@ TEST(Pictures, IconsHoldTheirSizesAndDepths) {
             EXPECT_EQ(images[i].width, e.images[i][0]);
             EXPECT_EQ(images[i].height, e.images[i][1]);
             EXPECT_EQ(images[i].bitCount, e.images[i][2]);
-            EXPECT_EQ(images[i].picture.palette.size(), 1u << e.images[i][2]);
+            if (e.images[i][2] <= 8) {
+                EXPECT_EQ(images[i].picture.palette.size(), 1u << e.images[i][2]);
+            }
         }
     }
 }
 
-TEST(Pictures, CursorsAre32By32WithTheirHotSpots) {
-    const struct {
+// The 32x32 image is monochrome; the larger ones are 32-bit with their hot spots scaled.
+TEST(Pictures, CursorsHoldTheirSizesAndHotSpots) {
+    struct Expected {
         const char* file;
-        int hotX, hotY;
-    } cursors[] = {{"link-hand", 11, 7}, {"drag-hand", 4, 16}, {"move-arrows", 16, 16}};
-    for (const auto& c : cursors) {
+        std::vector<std::vector<int>> images; // size, hot spot x, hot spot y
+    };
+    const Expected cursors[] = {
+        {"link-hand", {{32, 11, 7}, {48, 17, 11}, {64, 22, 14}}},
+        {"drag-hand", {{32, 4, 16}, {48, 6, 24}, {64, 8, 32}}},
+        {"move-arrows", {{32, 16, 16}, {48, 24, 24}, {64, 32, 32}}},
+    };
+    for (const Expected& c : cursors) {
         SCOPED_TRACE(c.file);
         auto images = readIconFile(std::string("res/cursors/") + c.file + ".cur", 2);
-        ASSERT_EQ(images.size(), 1u);
-        EXPECT_EQ(images[0].width, 32);
-        EXPECT_EQ(images[0].height, 32);
-        EXPECT_EQ(images[0].hotX, c.hotX);
-        EXPECT_EQ(images[0].hotY, c.hotY);
-        // The hot spot lies on the drawn shape, not on a transparent pixel.
-        EXPECT_EQ(images[0].picture.at(c.hotX, c.hotY), (Rgb{255, 255, 255}));
+        ASSERT_EQ(images.size(), c.images.size());
+        for (size_t i = 0; i < images.size(); ++i) {
+            const int size = c.images[i][0], hotX = c.images[i][1], hotY = c.images[i][2];
+            SCOPED_TRACE(size);
+            EXPECT_EQ(images[i].width, size);
+            EXPECT_EQ(images[i].height, size);
+            EXPECT_EQ(images[i].bitCount, size == 32 ? 1 : 32);
+            EXPECT_EQ(images[i].hotX, hotX);
+            EXPECT_EQ(images[i].hotY, hotY);
+            // The hot spot lies on the white of the drawn shape, not on a transparent pixel.
+            const Picture& p = images[i].picture;
+            ASSERT_EQ(p.width, size);
+            EXPECT_GE(p.at(hotX, hotY).r, 192);
+            if (!p.alpha.empty()) {
+                EXPECT_EQ(p.alpha[hotY * size + hotX], 255);
+            }
+        }
     }
 }
 

@@ -16,12 +16,6 @@
 #include "win_test_support.h"
 
 namespace {
-RECT windowRect() {
-    RECT rect = {};
-    GetWindowRect(mainWindow, &rect);
-    return rect;
-}
-
 // A save file holding an adopted rabbit at the given place; the state is reset afterwards
 // so that only the file carries it.
 void writeRabbitSave(int x, int y) {
@@ -85,7 +79,7 @@ TEST_F(MainWindowTest, WithoutARabbitTheWindowStandsAtHomeWithTheCareCommandsGre
     bytes[20] = 0; // hasPet
     writeSaveFileBytes(bytes);
     ASSERT_NE(createRabbitWindow(), nullptr);
-    const RECT rect = windowRect();
+    const RECT rect = rabbitWindowRect();
     EXPECT_EQ(rect.left, 500);
     EXPECT_EQ(rect.top, 300);
     EXPECT_EQ(rect.right - rect.left, 60);
@@ -103,7 +97,7 @@ TEST_F(MainWindowTest, WithoutARabbitTheWindowStandsAtHomeWithTheCareCommandsGre
 TEST_F(MainWindowTest, ARabbitComesBackWhereItWasWithItsCareCommandsAndLifeClock) {
     writeRabbitSave(200, 150);
     ASSERT_NE(createRabbitWindow(), nullptr);
-    const RECT rect = windowRect();
+    const RECT rect = rabbitWindowRect();
     EXPECT_EQ(rect.left, 200);
     EXPECT_EQ(rect.top, 150);
     for (int position : {3, 4, 5, 6, 7, 8}) {
@@ -115,8 +109,8 @@ TEST_F(MainWindowTest, ARabbitComesBackWhereItWasWithItsCareCommandsAndLifeClock
 TEST_F(MainWindowTest, APlaceOffEveryMonitorBringsTheRabbitHome) {
     writeRabbitSave(-5000, -5000);
     ASSERT_NE(createRabbitWindow(), nullptr);
-    EXPECT_EQ(windowRect().left, 500);
-    EXPECT_EQ(windowRect().top, 300);
+    EXPECT_EQ(rabbitWindowRect().left, 500);
+    EXPECT_EQ(rabbitWindowRect().top, 300);
     EXPECT_EQ(posX, 500);
     EXPECT_EQ(posY, 300);
 }
@@ -124,8 +118,8 @@ TEST_F(MainWindowTest, APlaceOffEveryMonitorBringsTheRabbitHome) {
 TEST_F(MainWindowTest, APlacePartlyOnTheScreenIsKept) {
     writeRabbitSave(-30, 700);
     ASSERT_NE(createRabbitWindow(), nullptr);
-    EXPECT_EQ(windowRect().left, -30);
-    EXPECT_EQ(windowRect().top, 700);
+    EXPECT_EQ(rabbitWindowRect().left, -30);
+    EXPECT_EQ(rabbitWindowRect().top, 700);
 }
 
 TEST_F(MainWindowTest, ThePopupMenuHoldsItsTexts) {
@@ -277,33 +271,21 @@ TEST_F(MainWindowTest, ADoubleClickPlaysOnlyWhenTheRabbitIsAwakeAndStill) {
 }
 
 // Moves the cursor and lets go, from inside the system's window-moving loop.
-void CALLBACK dropFiftyThirtyFurther(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SetCursorPos(cursor.x + 50, cursor.y + 30);
-    PostMessageW(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, 0);
-    PostMessageW(mainWindow, WM_LBUTTONUP, 0, 0);
-}
-
 TEST_F(MainWindowTest, ADragLeavesTheRabbitWhereItWasDroppedAndStopsOnlyTheWalkRight) {
     writeRabbitSave(200, 150);
     ASSERT_NE(createRabbitWindow(), nullptr);
     startTimer(TIMER_WALK_LEFT, LIFE_CLOCK_MS);
     startTimer(TIMER_WALK_RIGHT, LIFE_CLOCK_MS);
-    SetCursorPos(230, 190);
-    pumpMessages(50);
-    SetTimer(nullptr, 0, 100, dropFiftyThirtyFurther);
-    SendMessageW(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(30, 40));
-    const RECT dropped = windowRect();
+    dragRabbit({230, 190}, 50, 30);
+    const RECT dropped = rabbitWindowRect();
     EXPECT_EQ(posX, dropped.left);
     EXPECT_EQ(posY, dropped.top);
     EXPECT_NE(dropped.left, 200) << "the drag should have moved the window";
 
     InvalidateRect(mainWindow, nullptr, TRUE);
     UpdateWindow(mainWindow);
-    EXPECT_EQ(windowRect().left, dropped.left);
-    EXPECT_EQ(windowRect().top, dropped.top);
+    EXPECT_EQ(rabbitWindowRect().left, dropped.left);
+    EXPECT_EQ(rabbitWindowRect().top, dropped.top);
     EXPECT_TRUE(timerRuns(TIMER_WALK_LEFT));
     EXPECT_FALSE(timerRuns(TIMER_WALK_RIGHT));
 }

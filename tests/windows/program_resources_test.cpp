@@ -30,13 +30,16 @@ std::string manifestOf(const std::wstring& program) {
     return text;
 }
 
-TEST(ProgramResources, ManifestAsksForThemedControlsOnTheUsersRights) {
+TEST(ProgramResources, ManifestAsksForThemedControlsOnTheUsersRightsAtTheScreensDpi) {
     const std::string manifest = manifestOf(programPath());
     ASSERT_FALSE(manifest.empty());
     const char* parts[] = {
         R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
         R"(level="asInvoker")",
         ">true</longPathAware>",
+        ">true</dpiAware>",
+        ">system</dpiAwareness>",
+        ">false</gdiScaling>",
         "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", // Windows 7
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", // 8
         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", // 8.1

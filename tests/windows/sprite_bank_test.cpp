@@ -27,22 +27,6 @@ std::vector<bool> coveredPixels(HRGN region, SIZE size) {
     return covered;
 }
 
-std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < size.cy; ++y) {
-        for (int x = 0; x < size.cx; ++x) {
-            pixels.push_back(GetPixel(memory, x, y));
-        }
-    }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 HRGN regionOfRects(const std::vector<RegionRect>& rects) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     for (const RegionRect& rect : rects) {
@@ -59,12 +43,6 @@ std::vector<bool> windowShape(SIZE size) {
     std::vector<bool> covered = coveredPixels(shape, size);
     DeleteObject(shape);
     return covered;
-}
-
-RECT windowRect() {
-    RECT rect = {};
-    GetWindowRect(mainWindow, &rect);
-    return rect;
 }
 
 class SpriteBankTest : public RabbitWindowTest {
@@ -136,7 +114,7 @@ TEST_F(SpriteBankTest, ALargerFrameGrowsFromTheTopLeftCorner) {
     pose = 41;
     applySpriteRegion(144);
     UpdateWindow(mainWindow);
-    RECT rect = windowRect();
+    RECT rect = rabbitWindowRect();
     EXPECT_EQ(rect.left, 210);
     EXPECT_EQ(rect.top, 170);
     EXPECT_EQ(rect.right - rect.left, 98);
@@ -145,7 +123,7 @@ TEST_F(SpriteBankTest, ALargerFrameGrowsFromTheTopLeftCorner) {
     pose = 0;
     applySpriteRegion(STANDING_SPRITE);
     UpdateWindow(mainWindow);
-    rect = windowRect();
+    rect = rabbitWindowRect();
     EXPECT_EQ(rect.left, 210);
     EXPECT_EQ(rect.top, 170);
     EXPECT_EQ(rect.right - rect.left, 60);
@@ -153,14 +131,14 @@ TEST_F(SpriteBankTest, ALargerFrameGrowsFromTheTopLeftCorner) {
 }
 
 TEST_F(SpriteBankTest, APoseWithoutAPictureNeitherMovesNorResizesTheWindow) {
-    const RECT before = windowRect();
+    const RECT before = rabbitWindowRect();
     posX = 40;
     posY = 40;
     pose = 80;
     subPose = 101;
     InvalidateRect(mainWindow, nullptr, TRUE);
     UpdateWindow(mainWindow);
-    const RECT after = windowRect();
+    const RECT after = rabbitWindowRect();
     EXPECT_EQ(after.left, before.left);
     EXPECT_EQ(after.top, before.top);
     EXPECT_EQ(after.right, before.right);

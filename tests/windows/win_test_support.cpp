@@ -176,6 +176,26 @@ bool destroyRabbitWindow() {
     return quitSeen;
 }
 
+RECT rabbitWindowRect() {
+    RECT rect = {};
+    GetWindowRect(mainWindow, &rect);
+    return rect;
+}
+
+std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            pixels.push_back(GetPixel(memory, x, y));
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return pixels;
+}
+
 void pumpMessages(int ms) {
     const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
     for (;;) {
@@ -198,6 +218,30 @@ void pumpMessages(int ms) {
 
 bool quitWasPosted() {
     return quitSeen;
+}
+
+namespace {
+POINT dragDistance;
+
+// Runs inside the window's moving loop: moves the cursor on and lets go.
+void CALLBACK dropFurther(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetCursorPos(cursor.x + dragDistance.x, cursor.y + dragDistance.y);
+    PostMessageW(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, 0);
+    PostMessageW(mainWindow, WM_LBUTTONUP, 0, 0);
+}
+} // namespace
+
+void dragRabbit(POINT grab, int dx, int dy) {
+    SetCursorPos(grab.x, grab.y);
+    pumpMessages(50);
+    dragDistance = {dx, dy};
+    SetTimer(nullptr, 0, 100, dropFurther);
+    POINT client = grab;
+    ScreenToClient(mainWindow, &client);
+    SendMessageW(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
 }
 
 void RabbitWindowTest::SetUp() {

@@ -22,6 +22,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -75,11 +76,19 @@ void removeSaveFile();
 HWND createRabbitWindow();
 // Destroys the window if it exists and takes the quit message it posts; true when one came.
 bool destroyRabbitWindow();
+// The rabbit window's rectangle on the screen.
+RECT rabbitWindowRect();
+// A picture's colours row by row from the top, as GetPixel reads them.
+std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size);
 
 // Dispatches this thread's messages for `ms` milliseconds; a quit message is noted and
 // dropped so that the test goes on.
 void pumpMessages(int ms);
 bool quitWasPosted();
+
+// Drags the rabbit as a user would: pressed at the screen point `grab`, moved by (dx, dy)
+// once the window's moving loop runs, and let go; returns when the drag has ended.
+void dragRabbit(POINT grab, int dx, int dy);
 
 class RabbitWindowTest : public ::testing::Test {
   protected:

@@ -1,8 +1,9 @@
-# Hard-edged drawing: shapes are drawn four times larger and sampled down without blending,
-# so every pixel keeps one of the named colours and the edge against the key stays clean.
+# Drawing at a multiple of the real size, read out either hard-edged (sampled down without
+# blending, so every pixel keeps one of the named colours and the edge against the key stays
+# clean) or smooth (averaged, with the key turned into transparency) for the large icons.
 import math
 
-from PIL import Image, ImageDraw
+from PIL import Image, ImageChops, ImageDraw
 
 from palette import COLOURS
 
@@ -54,19 +55,21 @@ def ellipse_points(cx, cy, rx, ry, angle=0.0, steps=48):
 
 
 class Canvas:
-    def __init__(self, width, height, background="key"):
+    def __init__(self, width, height, background="key", samples=SCALE, line=OUTLINE):
+        """samples: how many times larger it is drawn; line: the outline's weight in pixels."""
         self.width, self.height = width, height
-        self.image = Image.new("RGB", (width * SCALE, height * SCALE), COLOURS[background])
+        self.samples, self.line_weight = samples, line
+        self.image = Image.new("RGB", (width * samples, height * samples), COLOURS[background])
         self.draw = ImageDraw.Draw(self.image)
 
     def _xy(self, pts, t):
-        return [(x * SCALE, y * SCALE) for x, y in (t(p) for p in pts)]
+        return [(x * self.samples, y * self.samples) for x, y in (t(p) for p in pts)]
 
     def shape(self, pts, colour, t=Affine(), outline=True, weight=1.0):
         """A filled polygon with the dark outline around it (drawn outside its edge)."""
         xy = self._xy(pts, t)
         if outline:
-            w = OUTLINE * weight * SCALE
+            w = self.line_weight * weight * self.samples
             self.draw.polygon(xy, fill=COLOURS["line"])
             self.draw.line(xy + [xy[0]], fill=COLOURS["line"], width=max(1, round(2 * w)),
                            joint="curve")
@@ -80,7 +83,7 @@ class Canvas:
 
     def line(self, pts, colour="line", t=Affine(), weight=1.0):
         xy = self._xy(pts, t)
-        w = OUTLINE * weight * SCALE
+        w = self.line_weight * weight * self.samples
         self.draw.line(xy, fill=COLOURS[colour], width=max(1, round(w)), joint="curve")
         for x, y in (xy[0], xy[-1]):
             r = w / 2
@@ -92,3 +95,17 @@ class Canvas:
         index = {rgb: i for i, rgb in reversed(list(enumerate(palette)))}
         px = small.load()
         return [[index[px[x, y]] for x in range(self.width)] for y in range(self.height)]
+
+    def smooth_rows(self):
+        """The picture at its real size as rows of (r, g, b, a): each pixel the average of the
+        samples it covers, the key's share of them transparent."""
+        key = Image.new("RGB", self.image.size, COLOURS["key"])
+        r, g, b = ImageChops.difference(self.image, key).split()
+        alpha = ImageChops.lighter(ImageChops.lighter(r, g), b)
+        rgba = self.image.copy()
+        rgba.putalpha(alpha.point(lambda v: 255 if v else 0))
+        # averaged with the colours weighted by their cover, so no key green bleeds in
+        small = rgba.convert("RGBa").reduce(self.samples).convert("RGBA")
+        px = small.load()
+        return [[px[x, y] if px[x, y][3] else (0, 0, 0, 0) for x in range(self.width)]
+                for y in range(self.height)]

@@ -1,9 +1,12 @@
-# Writers for palette BMP, ICO and CUR files, byte for byte the same on every run.
+# Writers for palette BMP, ICO, CUR and PNG files, byte for byte the same on every run.
 import struct
+import zlib
 
 
 def _row_bytes(indices, bpp):
-    if bpp == 8:
+    if bpp == 32:  # (r, g, b, a) pixels
+        data = b"".join(struct.pack("<BBBB", b, g, r, a) for r, g, b, a in indices)
+    elif bpp == 8:
         data = bytes(indices)
     elif bpp == 4:
         padded = list(indices) + [0] * (len(indices) % 2)
@@ -36,8 +39,22 @@ def bmp_bytes(rows, palette, bpp):
     return struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + body + pixels
 
 
+def png_bytes(rows):
+    """rows of (r, g, b, a) as a PNG, filtered by nothing and compressed at the highest level."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data +
+                struct.pack(">I", zlib.crc32(kind + data)))
+    raw = b"".join(b"\0" + bytes(c for pixel in r for c in pixel) for r in rows)
+    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+            chunk(b"IEND", b""))
+
+
 def _icon_image(rows, mask, palette, bpp):
-    """One image of an icon or cursor: header of double height, colours, XOR then AND mask."""
+    """One image of an icon or cursor: header of double height, colours, XOR then AND mask;
+    a 256-pixel one is stored as PNG, as Windows expects of that size."""
+    if len(rows) == 256:
+        return png_bytes(rows)
     width, height = len(rows[0]), len(rows)
     xor = _pixel_block(rows, bpp)
     and_mask = _pixel_block(mask, 1)
@@ -56,16 +73,28 @@ def _directory(kind, entries):
     return out + b"".join(e[5] for e in entries)
 
 
+def _colour_count(bpp):
+    return 1 << bpp if bpp < 8 else 0
+
+
 def ico_bytes(images):
-    """images: (rows, mask, palette, bpp); the mask is 1 where the icon is transparent."""
+    """images: (rows, mask, palette, bpp); the mask is 1 where the icon is transparent. Rows
+    of a 32-bit image hold (r, g, b, a) and come without a palette."""
     entries = []
     for rows, mask, palette, bpp in images:
         data = _icon_image(rows, mask, palette, bpp)
-        entries.append((len(rows[0]), len(rows), 16 if bpp == 4 else 0, 1, bpp, data))
+        entries.append((len(rows[0]), len(rows), _colour_count(bpp), 1, bpp, data))
     return _directory(1, entries)
 
 
-def cur_bytes(rows, mask, hot_spot):
-    """A monochrome cursor: rows of 0 black / 1 white, mask 1 where transparent."""
-    data = _icon_image(rows, mask, [(0, 0, 0), (255, 255, 255)], 1)
-    return _directory(2, [(len(rows[0]), len(rows), 2, hot_spot[0], hot_spot[1], data)])
+MONOCHROME = [(0, 0, 0), (255, 255, 255)]
+
+
+def cur_bytes(images):
+    """images: (rows, mask, bpp, hot spot); a monochrome image's rows hold 0 black / 1 white,
+    a 32-bit one's (r, g, b, a); the mask is 1 where the cursor is transparent."""
+    entries = []
+    for rows, mask, bpp, (x, y) in images:
+        data = _icon_image(rows, mask, MONOCHROME if bpp == 1 else [], bpp)
+        entries.append((len(rows[0]), len(rows), _colour_count(bpp), x, y, data))
+    return _directory(2, entries)

@@ -8,13 +8,15 @@ import sys
 from PIL import Image, ImageDraw, ImageFont
 
 from canvas import Canvas
-from formats import bmp_bytes, cur_bytes, ico_bytes
+from cursors import CURSORS, cursor_images
+from formats import MONOCHROME, bmp_bytes, cur_bytes, ico_bytes
 from palette import MIN_KEY_DISTANCE, SPRITE16, full_palette, key_distance, palette_of
 from grades import BACKGROUNDS, GRADES
-from icons import CURSORS, ICONS, cursor_image, icon_images
+from icons import ICONS, icon_images
 from sprites import CLOSE_UPS, SPRITES
 
 SHEET_ZOOM = 3
+SHEET_WIDEST = 600  # no picture is enlarged beyond this width
 
 
 def sprite_palette(bpp):
@@ -59,15 +61,23 @@ def to_image(rows, palette):
 
 
 def masked_image(rows, mask, palette, hot=None):
-    """Icons and cursors on a checker board, so their transparent parts show; the hot spot red."""
-    im = to_image(rows, palette)
-    px = im.load()
-    for y, r in enumerate(mask):
-        for x, m in enumerate(r):
-            if m:
-                px[x, y] = (200, 200, 200) if (x // 4 + y // 4) % 2 else (236, 236, 236)
+    """Icons and cursors on a checker board, so their transparent parts show; the hot spot red.
+    Rows without a palette hold (r, g, b, a)."""
+    size = (len(rows[0]), len(rows))
+    board = Image.new("RGB", size)
+    board.putdata([(200, 200, 200) if (x // 4 + y // 4) % 2 else (236, 236, 236)
+                   for y in range(size[1]) for x in range(size[0])])
+    if palette:
+        im = to_image(rows, palette)
+        transparent = Image.new("L", size)
+        transparent.putdata([255 * m for r in mask for m in r])
+        im.paste(board, mask=transparent)
+    else:
+        im = Image.new("RGBA", size)
+        im.putdata([p for r in rows for p in r])
+        im = Image.alpha_composite(board.convert("RGBA"), im).convert("RGB")
     if hot:
-        px[hot] = (255, 0, 0)
+        im.putpixel(hot, (255, 0, 0))
     return im
 
 
@@ -76,7 +86,8 @@ def contact_sheet(entries, width=1100):
     font = ImageFont.load_default()
     tiles = []
     for label, im in entries:
-        big = im.resize((im.width * SHEET_ZOOM, im.height * SHEET_ZOOM), Image.NEAREST)
+        zoom = max(1, min(SHEET_ZOOM, SHEET_WIDEST // im.width))
+        big = im.resize((im.width * zoom, im.height * zoom), Image.NEAREST)
         tile = Image.new("RGB", (max(big.width, 6 * len(label)) + 12, big.height + 24),
                          (250, 250, 250))
         tile.paste(big, (6, 6))
@@ -128,12 +139,13 @@ def main():
             sheet.append(("%s %dx%d %dbpp" % (label, len(rows), len(rows), bpp),
                           masked_image(rows, mask, palette)))
     rc.append("")
-    for file, (name, label, _, hot) in CURSORS.items():
-        rows, mask, hot = cursor_image(file)
-        write(root, "res/cursors/%s.cur" % file, cur_bytes(rows, mask, hot))
+    for file, (name, label, *_) in CURSORS.items():
+        images = cursor_images(file)
+        write(root, "res/cursors/%s.cur" % file, cur_bytes(images))
         rc.append('%s CURSOR "cursors/%s.cur"' % (name, file))
-        sheet.append(("%s, hot spot %d,%d" % (label, hot[0], hot[1]),
-                      masked_image(rows, mask, [(0, 0, 0), (255, 255, 255)], hot)))
+        for rows, mask, bpp, hot in images:
+            sheet.append(("%s %dx%d, hot spot %d,%d" % (label, len(rows), len(rows), *hot),
+                          masked_image(rows, mask, MONOCHROME if bpp == 1 else [], hot)))
     write(root, "res/pictures.rc", ("\n".join(rc) + "\n").encode())
     buf = io.BytesIO()
     contact_sheet(sheet).save(buf, "PNG")
