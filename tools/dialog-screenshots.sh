@@ -5,8 +5,8 @@
 # about box's icon) and cropped from the screen; and the rabbit beside its status dialog.
 # Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER [DPI]]]
 #   (defaults: build/windows/varnok.exe, docs/, 96; WINEPREFIX: the prefix to use)
-# At another DPI (192 for 200 %) the screen is as many times larger and the files are
-# named NAME-DPIdpi.png.
+# At another DPI (144 for 150 %, 192 for 200 %) the screen is as many times larger and
+# the files are named NAME-DPIdpi.png.
 # Wine draws the caption's close box with its Marlett font (Debian's fonts-wine); without
 # that font the box shows a letter instead.
 set -euo pipefail
@@ -15,7 +15,10 @@ repo=$(cd "$here/.." && pwd)
 exe=$(realpath "${1:-$repo/build/windows/varnok.exe}")
 out=$(mkdir -p "${2:-$repo/docs}" && realpath "${2:-$repo/docs}")
 dpi=${3:-96}
-scale=$((dpi / 96)) suffix= prefixDpi=()
+# px N: N pixels at 96 DPI on this screen; the rabbit itself grows by the nearest whole
+# factor, halves up.
+px() { echo $(($1 * dpi / 96)); }
+rabbitScale=$(((dpi + 48) / 96)) suffix='' prefixDpi=()
 [ "$dpi" -eq 96 ] || { suffix=-${dpi}dpi prefixDpi=("$dpi"); }
 
 export WINEPREFIX=${WINEPREFIX:-$repo/build/screenshots-prefix$suffix} WINEARCH=win64
@@ -34,7 +37,7 @@ wineserver -w
 work=$(mktemp -d "${TMPDIR:-/tmp}/varnok-shots.XXXXXX")
 # shellcheck source=tools/xvfb.sh
 source "$here/xvfb.sh"
-start_xvfb "${SHOTS_FIRST_DISPLAY:-58}" "$((1024 * scale))x$((768 * scale))"
+start_xvfb "${SHOTS_FIRST_DISPLAY:-58}" "$(px 1024)x$(px 768)"
 rabbit=
 finish() {
     [ -z "$rabbit" ] || kill "$rabbit" 2>/dev/null || true
@@ -88,7 +91,7 @@ shot() {
 # menu KEYS...: opens the rabbit's popup menu (the rabbit stands at 100, 450 in its own
 # pixels) and walks it.
 menu() {
-    xdotool mousemove --sync $((125 * scale)) $((500 * scale)) click 3
+    xdotool mousemove --sync $((125 * rabbitScale)) $((500 * rabbitScale)) click 3
     sleep 0.5
     xdotool key "$@"
 }
@@ -112,7 +115,7 @@ shot "$id" dialog-about
 # A click on the program icon (its middle near 67, 33 dialog units, below a caption of
 # about 20 pixels at 96 DPI) opens the bonus dialog.
 read -r w h x y < <(geometry "$id" | tr "x+" "  ")
-caption=$((20 * scale))
+caption=$(px 20)
 click $((x + w * 67 / 134)) $((y + (h - caption) * 33 / 118 + caption))
 shot "$(wait_window '^恭喜$')" dialog-bonus
 close '^恭喜$'
@@ -124,9 +127,9 @@ id=$(wait_window '^狀態$')
 xdotool key Tab Tab space
 shot "$id" dialog-status
 # The rabbit beside its status dialog (which opens over it), on the desktop's colour.
-convert "$work/rabbit.png" -background "#6a8caf" -gravity east -splice "$((20 * scale))x0" \
+convert "$work/rabbit.png" -background "#6a8caf" -gravity east -splice "$(px 20)x0" \
     "$out/dialog-status$suffix.png" -gravity center +append -bordercolor "#6a8caf" \
-    -border "$((10 * scale))" "$out/rabbit-and-status$suffix.png"
+    -border "$(px 10)" "$out/rabbit-and-status$suffix.png"
 echo "$out/rabbit-and-status$suffix.png"
 close '^狀態$'
 
