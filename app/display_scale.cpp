@@ -1,10 +1,6 @@
 // Whole-factor display scaling between rabbit pixels and screen pixels.
 #include "app/display_scale.h"
 
-namespace {
-constexpr int BASE_DPI = 96;
-} // namespace
-
 int scaleForDpi(int dpi) {
     const int scale = (dpi + BASE_DPI / 2) / BASE_DPI;
     return scale < 1 ? 1 : scale;

@@ -3,6 +3,9 @@
 // them as an s x s block of screen pixels, so the pixel art stays sharp at any scale.
 #pragma once
 
+// The DPI of a screen at 100 %, where one rabbit pixel is one screen pixel.
+constexpr int BASE_DPI = 96;
+
 // The whole factor nearest to dpi / 96, a half rounding up; never below 1.
 int scaleForDpi(int dpi);
 

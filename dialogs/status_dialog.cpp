@@ -2,6 +2,7 @@
 #include "dialogs/status_dialog.h"
 
 #include "app/desktop.h"
+#include "app/display_scale.h"
 #include "app/wide_text.h"
 #include "dialogs/modal_dialog.h"
 #include "dialogs/name_field.h"
@@ -16,7 +17,6 @@ namespace {
 // group box; the dialog and the picture grow with the DPI.
 constexpr int GRADE_PICTURE_X = 285;
 constexpr int GRADE_PICTURE_Y = 20;
-constexpr int BASE_DPI = 96;
 
 void setText(HWND dialog, int id, const std::string& utf8) {
     SetDlgItemTextW(dialog, id, widen(utf8).c_str());
