@@ -4,11 +4,10 @@
 # when the script exits or the next session starts.
 #   startWineSession [DPI [WIDTHxHEIGHT]]      (defaults 96 and 1024x768)
 startWineSession() {
-    local dpi=${1:-96} size=${2:-1024x768} prefixDpi=()
-    export WINEPREFIX=$PWD/build/bench-win/wineprefix WINEARCH=win64 WINEDEBUG=-all
-    [ "$dpi" -eq 96 ] || { WINEPREFIX=$WINEPREFIX-${dpi}dpi prefixDpi=("$dpi"); }
-    export WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8 DISPLAY=${BENCH_DISPLAY:-:61}
-    tools/prepare-wine-prefix.sh "$WINEPREFIX" "${prefixDpi[@]}"
+    local dpi=${1:-96} size=${2:-1024x768}
+    export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
+    export DISPLAY=${BENCH_DISPLAY:-:61} WINEPREFIX
+    WINEPREFIX=$(tools/wine-prefix "$PWD/build/bench-win/wineprefix" "$dpi")
     if xdpyinfo >/dev/null 2>&1; then
         echo "$0: display $DISPLAY is taken; choose another with BENCH_DISPLAY" >&2
         exit 1

@@ -4,7 +4,8 @@
 # a prepared rabbit, each dialog opened from the popup menu (the bonus dialog from the
 # about box's icon) and cropped from the screen; and the rabbit beside its status dialog.
 # Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER [DPI]]]
-#   (defaults: build/windows/varnok.exe, docs/, 96; WINEPREFIX: the prefix to use)
+#   (defaults: build/windows/varnok.exe, docs/, 96; WINEPREFIX: the prefix to use at
+#   96 DPI, named as tools/wine-prefix names it at another)
 # At another DPI (144 for 150 %, 192 for 200 %) the screen is as many times larger and
 # the files are named NAME-DPIdpi.png.
 # Wine draws the caption's close box with its Marlett font (Debian's fonts-wine); without
@@ -18,13 +19,12 @@ dpi=${3:-96}
 # px N: N pixels at 96 DPI on this screen; the rabbit itself grows by the nearest whole
 # factor, halves up.
 px() { echo $(($1 * dpi / 96)); }
-rabbitScale=$(((dpi + 48) / 96)) suffix='' prefixDpi=()
-[ "$dpi" -eq 96 ] || { suffix=-${dpi}dpi prefixDpi=("$dpi"); }
+rabbitScale=$(((dpi + 48) / 96)) suffix=''
+[ "$dpi" -eq 96 ] || suffix=-${dpi}dpi
 
-export WINEPREFIX=${WINEPREFIX:-$repo/build/screenshots-prefix$suffix} WINEARCH=win64
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
-mkdir -p "$(dirname "$WINEPREFIX")"
-flock "$WINEPREFIX.lock" "$here/prepare-wine-prefix.sh" "$WINEPREFIX" "${prefixDpi[@]}"
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
+export WINEPREFIX
+WINEPREFIX=$("$here/wine-prefix" "${WINEPREFIX:-$repo/build/screenshots-prefix}" "$dpi")
 # Wine's light theme, which a fresh prefix already has: the program's manifest asks for
 # the visual style, so buttons, check boxes, group boxes and the name field show it.
 theme='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'

@@ -1,11 +1,12 @@
 #!/bin/bash
 # Makes a quiet 64-bit Wine prefix for the program and its tests: no Mono or Gecko
 # prompts, no crash dialogs, no wait for a window manager, Chinese UI fonts mapped
-# to AR PL UMing, caption buttons drawn; at the given display DPI, if one is given.
+# to AR PL UMing, caption buttons drawn; at the given display DPI (default 96). Called by
+# tools/wine-prefix, which names the prefix and keeps two runs from making it at once.
 #   prepare-wine-prefix.sh PREFIX [DPI]
 set -euo pipefail
 prefix=$1
-dpi=${2:-}
+dpi=${2:-96}
 [ -f "$prefix/.varnok-ready" ] && exit 0
 mkdir -p "$prefix"
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -14,7 +15,7 @@ reg() { LC_ALL=C.UTF-8 wine reg add "$@" /f >/dev/null 2>&1; }
 reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 # Wine hands this DPI to every program, aware or not, and never stretches.
-[ -z "$dpi" ] || reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
+reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 for font in 新細明體 細明體 PMingLiU MingLiU "MS Shell Dlg" "MS Shell Dlg 2"; do
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "AR PL UMing TW"
 done

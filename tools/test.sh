@@ -70,21 +70,20 @@ fi
 prefix=$repo/build/windows/wineprefix
 start_xvfb 90 || exit 1
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$(dirname "$prefix")"
 # The scaled tests run again at 144 and 192 DPI, in prefixes of their own that
 # tools/wine-run picks by the DPI.
-prefixes=("$prefix" "$prefix-144dpi" "$prefix-192dpi")
-dpis=("" 144 192)
-ready=yes
-for i in "${!prefixes[@]}"; do
-    export WINEPREFIX=${prefixes[i]}
-    if layer "wine-prefix${dpis[i]:+-${dpis[i]}dpi}" flock "$WINEPREFIX.lock" tools/prepare-wine-prefix.sh "$WINEPREFIX" ${dpis[i]}; then
+prefixes=() ready=yes
+for dpi in 96 144 192; do
+    if WINEPREFIX=$(tools/wine-prefix "$prefix" "$dpi"); then
+        export WINEPREFIX
+        prefixes+=("$WINEPREFIX")
         wineserver -p
         # Start Wine's own services now, away from any pipe: started by a test program they
         # would inherit its output pipe and, lasting, keep ctest waiting for its end.
         wine reg query 'HKCU\Software\Wine' >/dev/null 2>&1 </dev/null || true
     else
-        ready=
+        echo "== the Wine prefix at $dpi DPI failed"
+        failed=$((failed + 1)) ready=
     fi
 done
 export WINEPREFIX=$prefix

@@ -44,14 +44,10 @@ passed=0 failed=0
 # session DPI SCREEN CASE...: runs the cases on a screen of that size, in a prefix that
 # hands out that DPI (96: the usual prefix).
 session() {
-    local dpi=$1 size=$2 name started
+    local dpi=$1 size=$2 name started prefix
     shift 2
     [ $# -gt 0 ] || return 0
-    local prefix=$WINEPREFIX prefixDpi=()
-    [ "$dpi" -eq 96 ] || { prefix=$WINEPREFIX-${dpi}dpi prefixDpi=("$dpi"); }
-    mkdir -p "$(dirname "$prefix")"
-    flock "$prefix.lock" "$repo/tools/prepare-wine-prefix.sh" "$prefix" "${prefixDpi[@]}" ||
-        return 1
+    prefix=$("$repo/tools/wine-prefix" "$WINEPREFIX" "$dpi") || return 1
     start_xvfb "${E2E_FIRST_DISPLAY:-70}" "$size" || return 1
     for name; do
         started=$(date +%s)
