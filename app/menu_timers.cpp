@@ -4,8 +4,6 @@
 #include "app/app_state.h"
 #include "app/desktop.h"
 #include "app/timers.h"
-#include "sprite/idle_animations.h"
-#include "sprite/walking.h"
 
 namespace {
 const int carePositions[] = {3, 4, 5, 6, 7, 8};
@@ -30,33 +28,4 @@ void leaveFreeMode() {
     stopTimer(activeAnimTimer);
     freeMode = 0;
     setMenuItemText(COMMAND_FREE_ACTIVITY, "自由活動");
-}
-
-void toggleFreeActivity() {
-    if (freeMode != 0) {
-        // The resource text's mnemonic is not restored; the killed id stays recorded.
-        setMenuItemText(COMMAND_FREE_ACTIVITY, "自由活動");
-        stopTimer(activeAnimTimer);
-        freeMode = 0;
-    } else {
-        setMenuItemText(COMMAND_FREE_ACTIVITY, "停止活動");
-        wanderScheduler();
-        freeMode = 1;
-    }
-}
-
-void stopActiveAnimation() {
-    stopTimer(activeAnimTimer);
-}
-
-void rearmAfterMousePress() {
-    if (sleeping == 0 && freeMode != 0) {
-        startTimer(activeAnimTimer, ANIM_FRAME_MS);
-    }
-}
-
-void onDoubleClick() {
-    if (sleeping == 0 && freeMode == 0) {
-        playOnDoubleClick();
-    }
 }

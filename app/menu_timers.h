@@ -1,5 +1,4 @@
-// Menu and timer helpers shared by the window procedure and the rabbit's activities,
-// and the mouse rules that are not tied to the window itself.
+// Menu and timer helpers shared by the window procedure and the rabbit's activities.
 #pragma once
 
 // Popup positions 3 to 8 (status, eat and drink, labour, free activity, sleep, items).
@@ -12,12 +11,3 @@ void setCareMenuState(int mode);
 // Kills timers 1000 to 14000; the life clock keeps running.
 void stopAnimationTimers();
 void leaveFreeMode();
-// Command 32780.
-void toggleFreeActivity();
-
-// Right press: the running movement stops while the menu is open.
-void stopActiveAnimation();
-// The tail of a left or right press: wandering resumes at the frame interval.
-void rearmAfterMousePress();
-// A double-click plays only when the rabbit is awake and not wandering.
-void onDoubleClick();

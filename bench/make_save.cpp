@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/app_state.h"
+#include "pet/adoption.h"
 #include "pet/pet_record.h"
 #include "soak_desktop.h"
 #include "storage/save_image.h"

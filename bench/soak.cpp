@@ -13,9 +13,11 @@
 
 #include "app/app_state.h"
 #include "app/desktop.h"
+#include "app/free_activity.h"
 #include "app/menu_timers.h"
 #include "app/program_state.h"
 #include "app/timers.h"
+#include "pet/adoption.h"
 #include "pet/care.h"
 #include "pet/life_clock.h"
 #include "pet/pet_record.h"

@@ -1,4 +1,4 @@
-// The one rabbit: its record, its stock, its grade points, and adoption.
+// The one rabbit: its record, its stock and its grade points.
 #pragma once
 
 #include <cstdint>
@@ -41,12 +41,6 @@ extern GradePoints gradePoints;
 extern int32_t hasPet;
 
 void resetPetState();
-
-// Makes a fresh rabbit, enables the care commands, saves and reports the birth.
-void adoptRabbit();
-// Menu command "領養兔子": asks first when a rabbit exists; the new rabbit's life
-// clock starts at once.
-void commandAdopt();
 
 // The rabbit's name as UTF-8, for the messages that show it.
 std::string petNameUtf8();

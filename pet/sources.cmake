@@ -1,4 +1,5 @@
 target_sources(varnok_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/adoption.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pet_record.cpp
     ${CMAKE_CURRENT_LIST_DIR}/random.cpp
     ${CMAKE_CURRENT_LIST_DIR}/life_clock.cpp

@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/timers.h"
+#include "pet/adoption.h"
 #include "pet/life_clock.h"
 #include "pet/pet_record.h"
 #include "storage/settings.h"

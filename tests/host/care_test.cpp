@@ -10,6 +10,7 @@
 #include "app/app_state.h"
 #include "app/desktop.h"
 #include "app/timers.h"
+#include "pet/adoption.h"
 #include "pet/care.h"
 #include "pet/life_clock.h"
 #include "pet/pet_record.h"

@@ -10,6 +10,7 @@
 #include "app/desktop.h"
 #include "app/menu_timers.h"
 #include "app/timers.h"
+#include "pet/adoption.h"
 #include "pet/life_clock.h"
 #include "pet/pet_record.h"
 #include "pet/random.h"

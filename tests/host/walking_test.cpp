@@ -4,6 +4,7 @@
 #include "fake_desktop.h"
 
 #include "app/app_state.h"
+#include "app/free_activity.h"
 #include "app/menu_timers.h"
 #include "app/timers.h"
 #include "pet/pet_record.h"
