@@ -14,16 +14,16 @@
 #include <vector>
 
 #include "app/desktop.h"
-#include "app/main_window.h"
-#include "dialogs/about_dialog.h"
-#include "dialogs/bonus_dialog.h"
-#include "dialogs/items_dialog.h"
-#include "dialogs/status_dialog.h"
 #include "gui_objects.h"
 #include "sprite/pose_table.h"
-#include "sprite/sprite_bank.h"
-#include "storage/settings_dialog.h"
 #include "win_test_support.h"
+#include "windows/dialogs/about_dialog.h"
+#include "windows/dialogs/bonus_dialog.h"
+#include "windows/dialogs/items_dialog.h"
+#include "windows/dialogs/settings_dialog.h"
+#include "windows/dialogs/status_dialog.h"
+#include "windows/main_window.h"
+#include "windows/sprite_bank.h"
 
 namespace {
 constexpr int REGION_BUILDS = 15;

@@ -4,10 +4,10 @@
 
 #include <psapi.h>
 
-#include "app/main_window.h"
 #include "gui_objects.h"
 #include "soak_platform.h"
 #include "win_test_support.h"
+#include "windows/main_window.h"
 
 void openSoakWindow() {
     createRabbitWindow();

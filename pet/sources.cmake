@@ -8,8 +8,3 @@ target_sources(varnok_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/reports.cpp
     ${CMAKE_CURRENT_LIST_DIR}/grade.cpp
 )
-if(WIN32)
-    target_sources(varnok_shell PRIVATE
-        ${CMAKE_CURRENT_LIST_DIR}/evaluate_grade.cpp
-    )
-endif()

@@ -4,8 +4,3 @@ target_sources(varnok_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/idle_animations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/walking.cpp
 )
-if(WIN32)
-    target_sources(varnok_shell PRIVATE
-        ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
-    )
-endif()

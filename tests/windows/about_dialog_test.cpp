@@ -1,13 +1,13 @@
 // The about box with its link and icon, the bonus dialog behind the icon, and the items dialog.
 #include <windows.h>
 
-#include "app/main_window.h"
 #include "dialog_test_support.h"
-#include "dialogs/about_dialog.h"
-#include "dialogs/bonus_dialog.h"
-#include "dialogs/items_dialog.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
+#include "windows/dialogs/about_dialog.h"
+#include "windows/dialogs/bonus_dialog.h"
+#include "windows/dialogs/items_dialog.h"
+#include "windows/main_window.h"
 
 namespace {
 using AboutDialogTest = DialogTest;

@@ -1,10 +1,10 @@
 // Opening the program's dialogs in a test, and reading and clicking their controls.
 #include "dialog_test_support.h"
 
-#include "app/main_window.h"
-#include "app/wide_text.h"
 #include "res/resource.h"
-#include "storage/save_file.h"
+#include "windows/main_window.h"
+#include "windows/save_file.h"
+#include "windows/wide_text.h"
 
 HWND openModeless(int templateId, DLGPROC procedure) {
     return CreateDialogParamW(appInstance, MAKEINTRESOURCEW(templateId), nullptr, procedure, 0);

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/wide_text.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
+#include "windows/main_window.h"
+#include "windows/wide_text.h"
 
 namespace {
 constexpr wchar_t standInClass[] = L"VarnokFullscreenStandIn";

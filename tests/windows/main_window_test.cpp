@@ -6,14 +6,14 @@
 
 #include "app/app_state.h"
 #include "app/desktop.h"
-#include "app/main_window.h"
 #include "app/timers.h"
-#include "app/wide_text.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
 #include "sprite/pose_table.h"
 #include "storage/save_image.h"
 #include "win_test_support.h"
+#include "windows/main_window.h"
+#include "windows/wide_text.h"
 
 namespace {
 // A save file holding an adopted rabbit at the given place; the state is reset afterwards

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/wide_text.h"
 #include "res/version.h"
 #include "save_test_files.h"
+#include "windows/wide_text.h"
 
 namespace {
 std::wstring programPath() {

@@ -18,8 +18,8 @@
 #include "app/desktop.h"
 #include "pet/pet_record.h"
 #include "save_test_files.h"
-#include "storage/save_file.h"
 #include "win_test_support.h"
+#include "windows/save_file.h"
 
 namespace {
 constexpr int NORMAL_RUN_FILES = 300;

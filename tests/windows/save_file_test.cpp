@@ -12,9 +12,9 @@
 #include "pet/pet_record.h"
 #include "save_samples.h"
 #include "save_test_files.h"
-#include "storage/save_file.h"
 #include "storage/settings.h"
 #include "win_test_support.h"
+#include "windows/save_file.h"
 
 namespace {
 const std::string READ_ERROR = "文件讀錯誤!!";

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/wide_text.h"
 #include "save_samples.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
+#include "windows/wide_text.h"
 
 namespace {
 constexpr DWORD DRIVER_TIMEOUT_MS = 20000;

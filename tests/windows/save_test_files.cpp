@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/wide_text.h"
+#include "windows/wide_text.h"
 
 namespace {
 // Wine's own conversions between its paths and the host's.

@@ -9,19 +9,19 @@
 #include "app/app_state.h"
 #include "app/desktop.h"
 #include "app/display_scale.h"
-#include "app/main_window.h"
-#include "app/wide_text.h"
 #include "dialog_test_support.h"
-#include "dialogs/status_dialog.h"
 #include "pet/grade.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
 #include "sprite/pose_table.h"
 #include "sprite/region_scan.h"
-#include "sprite/sprite_bank.h"
 #include "sprite/walking.h"
 #include "storage/save_image.h"
 #include "win_test_support.h"
+#include "windows/dialogs/status_dialog.h"
+#include "windows/main_window.h"
+#include "windows/sprite_bank.h"
+#include "windows/wide_text.h"
 
 namespace {
 int expectedDpi() {

@@ -8,9 +8,9 @@
 #include "pet/pet_record.h"
 #include "res/resource.h"
 #include "save_test_files.h"
-#include "storage/autostart.h"
 #include "storage/settings.h"
-#include "storage/settings_dialog.h"
+#include "windows/autostart.h"
+#include "windows/dialogs/settings_dialog.h"
 
 namespace {
 // The settings lead the save file, one 32-bit word each.

@@ -6,11 +6,11 @@
 
 #include "app/app_state.h"
 #include "app/desktop.h"
-#include "app/main_window.h"
 #include "sprite/pose_table.h"
 #include "sprite/region_scan.h"
-#include "sprite/sprite_bank.h"
 #include "win_test_support.h"
+#include "windows/main_window.h"
+#include "windows/sprite_bank.h"
 
 namespace {
 constexpr COLORREF PURE_GREEN = RGB(0, 255, 0);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/main_window.h"
-#include "app/startup.h"
 #include "res/resource.h"
 #include "win_test_support.h"
+#include "windows/main_window.h"
+#include "windows/startup.h"
 
 namespace {
 class StartupTest : public RabbitWindowTest {

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <string>
 
-#include "app/wide_text.h"
 #include "dialog_test_support.h"
-#include "dialogs/status_dialog.h"
-#include "pet/evaluate_grade.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
 #include "storage/save_image.h"
+#include "windows/dialogs/status_dialog.h"
+#include "windows/evaluate_grade.h"
+#include "windows/wide_text.h"
 
 namespace {
 // Where the name sits in the save file: after the settings, the position and hasPet.

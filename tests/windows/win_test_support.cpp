@@ -8,9 +8,6 @@
 #include <thread>
 
 #include "app/app_state.h"
-#include "app/main_window.h"
-#include "app/startup.h"
-#include "app/wide_text.h"
 #include "pet/care.h"
 #include "pet/life_clock.h"
 #include "pet/pet_record.h"
@@ -19,6 +16,9 @@
 #include "sprite/pose_table.h"
 #include "sprite/walking.h"
 #include "storage/settings.h"
+#include "windows/main_window.h"
+#include "windows/startup.h"
+#include "windows/wide_text.h"
 
 namespace {
 constexpr int WATCHDOG_EXIT_CODE = 3;

@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "app/desktop.h"
-#include "app/main_window.h"
 #include "win_test_support.h"
+#include "windows/main_window.h"
 
 namespace {
 int ticksWhileOpen = 0;

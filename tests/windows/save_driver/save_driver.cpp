@@ -10,9 +10,9 @@
 
 #include "app/desktop.h"
 #include "pet/pet_record.h"
-#include "storage/autostart.h"
-#include "storage/save_file.h"
 #include "tests/windows/save_samples.h"
+#include "windows/autostart.h"
+#include "windows/save_file.h"
 
 int wmain(int argc, wchar_t** argv) {
     buildSaveFilePath();

@@ -1,9 +1,9 @@
 // The items dialog: the stock as it was when the dialog opened.
-#include "dialogs/items_dialog.h"
+#include "windows/dialogs/items_dialog.h"
 
-#include "dialogs/modal_dialog.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
+#include "windows/dialogs/modal_dialog.h"
 
 INT_PTR CALLBACK itemsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {

@@ -1,11 +1,11 @@
 // Keeps the rename field within what the save file's name can hold.
-#include "dialogs/name_field.h"
+#include "windows/dialogs/name_field.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "app/wide_text.h"
+#include "windows/wide_text.h"
 
 namespace {
 // The text last let through and its code page 950 bytes.

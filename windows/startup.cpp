@@ -1,11 +1,11 @@
 // Start-up of the rabbit: the window's strings and class, its pictures and cursors,
 // and the borderless always-on-top window itself.
-#include "app/startup.h"
+#include "windows/startup.h"
 
 #include "app/display_scale.h"
-#include "app/main_window.h"
 #include "res/resource.h"
-#include "sprite/sprite_bank.h"
+#include "windows/main_window.h"
+#include "windows/sprite_bank.h"
 
 wchar_t windowTitle[WINDOW_TEXT_CHARS];
 wchar_t windowClassName[WINDOW_TEXT_CHARS];

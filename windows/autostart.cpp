@@ -1,5 +1,5 @@
 // Registers and unregisters the program under the Run key of the machine or the user.
-#include "storage/autostart.h"
+#include "windows/autostart.h"
 
 #include <algorithm>
 #include <cstring>
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/desktop.h"
-#include "storage/save_file.h"
 #include "storage/settings.h"
+#include "windows/save_file.h"
 
 namespace {
 const HKEY usualRoots[AUTO_START_ROOT_COUNT] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};

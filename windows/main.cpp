@@ -1,8 +1,8 @@
 // The program's entry: start the rabbit window, then run the message loop.
 #include <windows.h>
 
-#include "app/startup.h"
 #include "res/resource.h"
+#include "windows/startup.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     loadWindowStrings(instance);

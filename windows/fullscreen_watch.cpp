@@ -1,6 +1,6 @@
 // Keeps the rabbit out of the way of fullscreen windows. Driven by window events only:
 // foreground changes anywhere, and the moves and end of the foreground window.
-#include "app/fullscreen_watch.h"
+#include "windows/fullscreen_watch.h"
 
 #include <cwchar>
 

@@ -1,16 +1,16 @@
 // Reading and writing "rabbit.dat". A save never writes over the old file: it builds the
 // new one beside it and swaps it in, so a crash or a full disk leaves the old rabbit whole.
 // Another program's moment with either file is waited out before a failure is reported.
-#include "storage/save_file.h"
+#include "windows/save_file.h"
 
 #include <vector>
 
 #include <windows.h>
 
 #include "app/desktop.h"
-#include "app/main_window.h"
-#include "storage/file_retry.h"
 #include "storage/save_image.h"
+#include "windows/file_retry.h"
+#include "windows/main_window.h"
 
 std::wstring saveFilePath;
 

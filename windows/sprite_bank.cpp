@@ -1,5 +1,5 @@
 // The sprite bank: loading, outlining, painting and releasing the rabbit's pictures.
-#include "sprite/sprite_bank.h"
+#include "windows/sprite_bank.h"
 
 #include <cstdint>
 #include <cstring>
@@ -7,9 +7,9 @@
 
 #include "app/app_state.h"
 #include "app/desktop.h"
-#include "app/main_window.h"
 #include "sprite/pose_table.h"
 #include "sprite/region_scan.h"
+#include "windows/main_window.h"
 
 SpriteBank spriteBank;
 

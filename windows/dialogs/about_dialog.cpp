@@ -1,12 +1,12 @@
 // The about box: a blue link to the forum and, behind the program icon, the bonus dialog.
-#include "dialogs/about_dialog.h"
+#include "windows/dialogs/about_dialog.h"
 
 #include <shellapi.h>
 
-#include "app/main_window.h"
-#include "dialogs/bonus_dialog.h"
-#include "dialogs/modal_dialog.h"
 #include "res/resource.h"
+#include "windows/dialogs/bonus_dialog.h"
+#include "windows/dialogs/modal_dialog.h"
+#include "windows/main_window.h"
 
 namespace {
 // The link shows the home page but opens the forum.

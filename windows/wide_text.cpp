@@ -1,5 +1,5 @@
 // Conversions between UTF-8, UTF-16 and code page 950.
-#include "app/wide_text.h"
+#include "windows/wide_text.h"
 
 #include <windows.h>
 

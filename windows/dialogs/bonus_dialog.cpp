@@ -1,10 +1,10 @@
 // The bonus dialog: ten carrots or bottles a click, kept in memory until the next save.
-#include "dialogs/bonus_dialog.h"
+#include "windows/dialogs/bonus_dialog.h"
 
-#include "dialogs/modal_dialog.h"
 #include "pet/pet_record.h"
 #include "pet/wrap32.h"
 #include "res/resource.h"
+#include "windows/dialogs/modal_dialog.h"
 
 namespace {
 constexpr int32_t BONUS_STOCK = 10;

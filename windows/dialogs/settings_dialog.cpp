@@ -1,12 +1,12 @@
 // The settings dialog: every click takes effect at once, and closing it either way saves.
-#include "storage/settings_dialog.h"
+#include "windows/dialogs/settings_dialog.h"
 
 #include "app/desktop.h"
-#include "dialogs/modal_dialog.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
-#include "storage/autostart.h"
 #include "storage/settings.h"
+#include "windows/autostart.h"
+#include "windows/dialogs/modal_dialog.h"
 
 namespace {
 void showSetting(HWND dialog, int id, int32_t setting) {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "windows/main_window.h"
 
 // Modal, from the program's own templates.
 inline void runModalDialog(int templateId, HWND owner, DLGPROC procedure) {

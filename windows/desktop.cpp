@@ -1,8 +1,8 @@
 // The desktop seam on Win32: timers, boxes and menu items of the rabbit window.
 #include "app/desktop.h"
 
-#include "app/main_window.h"
-#include "app/wide_text.h"
+#include "windows/main_window.h"
+#include "windows/wide_text.h"
 
 void startTimer(int timerId, int intervalMs) {
     SetTimer(mainWindow, static_cast<UINT_PTR>(timerId), static_cast<UINT>(intervalMs), nullptr);

@@ -1,26 +1,26 @@
 // The rabbit window's procedure: creation and release, painting, the mouse, the timers
 // and the menu commands.
-#include "app/main_window.h"
+#include "windows/main_window.h"
 
 #include "app/app_state.h"
 #include "app/desktop.h"
 #include "app/display_scale.h"
 #include "app/free_activity.h"
-#include "app/fullscreen_watch.h"
 #include "app/menu_timers.h"
 #include "app/timer_dispatch.h"
 #include "app/timers.h"
-#include "dialogs/about_dialog.h"
-#include "dialogs/items_dialog.h"
-#include "dialogs/status_dialog.h"
 #include "pet/adoption.h"
 #include "pet/care.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
 #include "sprite/pose_table.h"
-#include "sprite/sprite_bank.h"
-#include "storage/save_file.h"
-#include "storage/settings_dialog.h"
+#include "windows/dialogs/about_dialog.h"
+#include "windows/dialogs/items_dialog.h"
+#include "windows/dialogs/settings_dialog.h"
+#include "windows/dialogs/status_dialog.h"
+#include "windows/fullscreen_watch.h"
+#include "windows/save_file.h"
+#include "windows/sprite_bank.h"
 
 HINSTANCE appInstance;
 HWND mainWindow;

@@ -1,9 +1,9 @@
 // Works out the grade afresh from the points and loads its picture.
-#include "pet/evaluate_grade.h"
+#include "windows/evaluate_grade.h"
 
-#include "app/main_window.h"
 #include "pet/grade.h"
 #include "pet/pet_record.h"
+#include "windows/main_window.h"
 
 std::string gradeText;
 HBITMAP gradeBitmap;

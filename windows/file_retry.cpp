@@ -1,5 +1,5 @@
 // The schedule of the retries and which failures pass.
-#include "storage/file_retry.h"
+#include "windows/file_retry.h"
 
 #include <windows.h>
 

@@ -1,16 +1,16 @@
 // The status dialog: shows the needs and age, renames the rabbit, paints the grade.
-#include "dialogs/status_dialog.h"
+#include "windows/dialogs/status_dialog.h"
 
 #include "app/desktop.h"
 #include "app/display_scale.h"
-#include "app/wide_text.h"
-#include "dialogs/modal_dialog.h"
-#include "dialogs/name_field.h"
 #include "dialogs/status_texts.h"
-#include "pet/evaluate_grade.h"
 #include "pet/grade.h"
 #include "pet/pet_record.h"
 #include "res/resource.h"
+#include "windows/dialogs/modal_dialog.h"
+#include "windows/dialogs/name_field.h"
+#include "windows/evaluate_grade.h"
+#include "windows/wide_text.h"
 
 namespace {
 // Where the grade picture's top-left corner goes, in client pixels at 96 DPI, inside its

@@ -1,0 +1,30 @@
+# The Win32 shell, and the program itself: its entry point and resources, linked
+# statically so that only Windows' own DLLs are needed.
+target_sources(varnok_shell PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/autostart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/desktop.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/evaluate_grade.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/file_retry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/about_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/bonus_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/items_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/name_field.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/settings_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/status_dialog.cpp
+)
+
+add_executable(varnok WIN32 ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+add_varnok_resources(varnok)
+target_link_libraries(varnok PRIVATE varnok_shell varnok_core)
+if(MINGW)
+    # Sections aligned to whole pages in the file let the loader map the program's
+    # pictures where they lie instead of reading them into private memory.
+    target_link_options(varnok PRIVATE -static -municode -Wl,--file-alignment,4096)
+endif()
+set_target_properties(varnok PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
