@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/app_state.h"
-#include "pet/adoption.h"
-#include "pet/pet_record.h"
+#include "desktop/running_state.h"
+#include "life/adoption.h"
+#include "rabbit/pet_record.h"
+#include "save/save_image.h"
 #include "soak_desktop.h"
-#include "storage/save_image.h"
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 4) {

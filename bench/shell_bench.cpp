@@ -13,9 +13,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/desktop.h"
+#include "animation/pose_table.h"
+#include "desktop/desktop.h"
 #include "gui_objects.h"
-#include "sprite/pose_table.h"
 #include "win_test_support.h"
 #include "windows/dialogs/about_dialog.h"
 #include "windows/dialogs/bonus_dialog.h"

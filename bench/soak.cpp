@@ -11,23 +11,23 @@
 #include <random>
 #include <string>
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "app/free_activity.h"
-#include "app/menu_timers.h"
-#include "app/program_state.h"
-#include "app/timers.h"
-#include "pet/adoption.h"
-#include "pet/care.h"
-#include "pet/life_clock.h"
-#include "pet/pet_record.h"
-#include "pet/random.h"
+#include "animation/idle_animations.h"
+#include "animation/pose_table.h"
+#include "animation/walking.h"
+#include "desktop/desktop.h"
+#include "desktop/menu_timers.h"
+#include "desktop/running_state.h"
+#include "desktop/timers.h"
+#include "life/adoption.h"
+#include "life/care.h"
+#include "life/free_activity.h"
+#include "life/life_clock.h"
+#include "life/program_state.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
+#include "rabbit/settings.h"
 #include "soak_desktop.h"
 #include "soak_platform.h"
-#include "sprite/idle_animations.h"
-#include "sprite/pose_table.h"
-#include "sprite/walking.h"
-#include "storage/settings.h"
 
 namespace {
 constexpr long long SECOND = 1000;

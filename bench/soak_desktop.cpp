@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "app/desktop.h"
-#include "app/menu_timers.h"
-#include "app/timer_dispatch.h"
-#include "app/timers.h"
+#include "desktop/desktop.h"
+#include "desktop/menu_timers.h"
+#include "desktop/timers.h"
+#include "life/timer_dispatch.h"
 
 SoakDesktop soak;
 

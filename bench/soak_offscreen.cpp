@@ -4,9 +4,9 @@
 #include <fstream>
 #include <string>
 
-#include "app/desktop.h"
+#include "desktop/desktop.h"
+#include "save/save_image.h"
 #include "soak_platform.h"
-#include "storage/save_image.h"
 
 void openSoakWindow() {}
 void closeSoakWindow() {}

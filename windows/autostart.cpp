@@ -6,8 +6,8 @@
 #include <iterator>
 #include <vector>
 
-#include "app/desktop.h"
-#include "storage/settings.h"
+#include "desktop/desktop.h"
+#include "rabbit/settings.h"
 #include "windows/save_file.h"
 
 namespace {

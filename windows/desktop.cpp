@@ -1,5 +1,5 @@
 // The desktop seam on Win32: timers, boxes and menu items of the rabbit window.
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 
 #include "windows/main_window.h"
 #include "windows/wide_text.h"

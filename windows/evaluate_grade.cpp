@@ -1,8 +1,8 @@
 // Works out the grade afresh from the points and loads its picture.
 #include "windows/evaluate_grade.h"
 
-#include "pet/grade.h"
-#include "pet/pet_record.h"
+#include "rabbit/grade.h"
+#include "rabbit/pet_record.h"
 #include "windows/main_window.h"
 
 std::string gradeText;

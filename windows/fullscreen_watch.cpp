@@ -4,7 +4,7 @@
 
 #include <cwchar>
 
-#include "app/fullscreen_rule.h"
+#include "desktop/fullscreen_rule.h"
 
 namespace {
 // Never take the focus, and never move or resize: painting owns the rabbit's place.

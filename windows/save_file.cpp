@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "app/desktop.h"
-#include "storage/save_image.h"
+#include "desktop/desktop.h"
+#include "save/save_image.h"
 #include "windows/file_retry.h"
 #include "windows/main_window.h"
 

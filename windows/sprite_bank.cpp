@@ -5,10 +5,10 @@
 #include <cstring>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "sprite/pose_table.h"
-#include "sprite/region_scan.h"
+#include "animation/pose_table.h"
+#include "animation/region_scan.h"
+#include "desktop/desktop.h"
+#include "desktop/running_state.h"
 #include "windows/main_window.h"
 
 SpriteBank spriteBank;

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "sprite/sprite_ids.h"
+#include "animation/sprite_ids.h"
 
 struct SpriteEntry {
     int resourceId;

@@ -2,7 +2,7 @@
 // and the borderless always-on-top window itself.
 #include "windows/startup.h"
 
-#include "app/display_scale.h"
+#include "desktop/display_scale.h"
 #include "res/resource.h"
 #include "windows/main_window.h"
 #include "windows/sprite_bank.h"

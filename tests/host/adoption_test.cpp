@@ -3,12 +3,12 @@
 
 #include "fake_desktop.h"
 
-#include "app/app_state.h"
-#include "app/timers.h"
-#include "pet/adoption.h"
-#include "pet/life_clock.h"
-#include "pet/pet_record.h"
-#include "storage/settings.h"
+#include "desktop/running_state.h"
+#include "desktop/timers.h"
+#include "life/adoption.h"
+#include "life/life_clock.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/settings.h"
 
 namespace {
 const char birthText[] = "一隻可愛的兔寶寶誕生了!\n你可以在狀態欄裡給你兔子改個名字。";

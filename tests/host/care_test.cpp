@@ -7,15 +7,15 @@
 
 #include "fake_desktop.h"
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "app/timers.h"
-#include "pet/adoption.h"
-#include "pet/care.h"
-#include "pet/life_clock.h"
-#include "pet/pet_record.h"
-#include "pet/random.h"
-#include "sprite/pose_table.h"
+#include "animation/pose_table.h"
+#include "desktop/desktop.h"
+#include "desktop/running_state.h"
+#include "desktop/timers.h"
+#include "life/adoption.h"
+#include "life/care.h"
+#include "life/life_clock.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
 
 namespace {
 using Frames = std::vector<std::pair<long long, int>>;

@@ -1,7 +1,7 @@
 // Display scales to whole factors, and screen points back to rabbit pixels.
 #include <gtest/gtest.h>
 
-#include "app/display_scale.h"
+#include "desktop/display_scale.h"
 
 TEST(DisplayScaleTest, TheNearestWholeFactorWithHalvesRoundingUp) {
     const struct {

@@ -8,18 +8,18 @@
 #include <iconv.h>
 #endif
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "app/program_state.h"
-#include "app/timer_dispatch.h"
-#include "pet/care.h"
-#include "pet/life_clock.h"
-#include "pet/pet_record.h"
-#include "pet/random.h"
-#include "sprite/idle_animations.h"
-#include "sprite/pose_table.h"
-#include "sprite/walking.h"
-#include "storage/settings.h"
+#include "animation/idle_animations.h"
+#include "animation/pose_table.h"
+#include "animation/walking.h"
+#include "desktop/desktop.h"
+#include "desktop/running_state.h"
+#include "life/care.h"
+#include "life/life_clock.h"
+#include "life/program_state.h"
+#include "life/timer_dispatch.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
+#include "rabbit/settings.h"
 
 FakeDesktop desktop;
 

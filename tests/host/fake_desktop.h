@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "storage/save_image.h"
+#include "save/save_image.h"
 #include "tests/support/simulated_timers.h"
 
 struct FakeReport {

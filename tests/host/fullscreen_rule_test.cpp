@@ -1,7 +1,7 @@
 // Which foreground windows the rabbit steps aside for.
 #include <gtest/gtest.h>
 
-#include "app/fullscreen_rule.h"
+#include "desktop/fullscreen_rule.h"
 
 namespace {
 // The rabbit's monitor: the second of two, right of a 1920 x 1080 one.

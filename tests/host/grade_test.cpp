@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "pet/grade.h"
-#include "storage/settings.h"
+#include "rabbit/grade.h"
+#include "rabbit/settings.h"
 
 namespace {
 struct GradeCase {

@@ -3,12 +3,12 @@
 
 #include "fake_desktop.h"
 
-#include "app/menu_timers.h"
-#include "app/timers.h"
-#include "pet/pet_record.h"
-#include "pet/random.h"
-#include "sprite/idle_animations.h"
-#include "sprite/pose_table.h"
+#include "animation/idle_animations.h"
+#include "animation/pose_table.h"
+#include "desktop/menu_timers.h"
+#include "desktop/timers.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
 
 namespace {
 struct Shown {

@@ -6,16 +6,16 @@
 
 #include "fake_desktop.h"
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "app/menu_timers.h"
-#include "app/timers.h"
-#include "pet/adoption.h"
-#include "pet/life_clock.h"
-#include "pet/pet_record.h"
-#include "pet/random.h"
-#include "sprite/idle_animations.h"
-#include "storage/settings.h"
+#include "animation/idle_animations.h"
+#include "desktop/desktop.h"
+#include "desktop/menu_timers.h"
+#include "desktop/running_state.h"
+#include "desktop/timers.h"
+#include "life/adoption.h"
+#include "life/life_clock.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
+#include "rabbit/settings.h"
 
 namespace {
 const char hungerText[] = "你的兔子已經很餓了，再不餵他，就會死的!";

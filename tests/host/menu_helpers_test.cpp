@@ -1,9 +1,9 @@
 // The care commands' menu state and the stopping of the animation timers.
 #include "fake_desktop.h"
 
-#include "app/desktop.h"
-#include "app/menu_timers.h"
-#include "app/timers.h"
+#include "desktop/desktop.h"
+#include "desktop/menu_timers.h"
+#include "desktop/timers.h"
 
 using MenuHelpersTest = CoreTest;
 

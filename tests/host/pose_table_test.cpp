@@ -1,7 +1,7 @@
 // Which picture every pose code paints.
 #include "fake_desktop.h"
 
-#include "sprite/pose_table.h"
+#include "animation/pose_table.h"
 
 using PoseTableTest = CoreTest;
 

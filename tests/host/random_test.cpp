@@ -1,7 +1,7 @@
 // The fixed sequence every run draws.
 #include "fake_desktop.h"
 
-#include "pet/random.h"
+#include "rabbit/random.h"
 
 using RandomTest = CoreTest;
 

@@ -3,7 +3,7 @@
 
 #include "fake_desktop.h"
 
-#include "sprite/region_scan.h"
+#include "animation/region_scan.h"
 
 // Found by lookup from inside the standard library, so they sit beside RegionRect.
 static bool operator==(const RegionRect& a, const RegionRect& b) {

@@ -5,8 +5,8 @@
 
 #include "fake_desktop.h"
 
-#include "pet/pet_record.h"
-#include "storage/save_image.h"
+#include "rabbit/pet_record.h"
+#include "save/save_image.h"
 
 namespace {
 constexpr std::size_t NAME_OFFSET = 24;

@@ -4,10 +4,10 @@
 
 #include "fake_desktop.h"
 
-#include "app/app_state.h"
-#include "pet/pet_record.h"
-#include "storage/save_image.h"
-#include "storage/settings.h"
+#include "desktop/running_state.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/settings.h"
+#include "save/save_image.h"
 
 namespace {
 int32_t intAt(const SaveImage& image, std::size_t offset) {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/status_texts.h"
+#include "rabbit/status_texts.h"
 
 TEST(StatusTextsTest, NeedsReadAsValueOverMaximumOrAsPercent) {
     PetRecord record{};

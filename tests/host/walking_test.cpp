@@ -3,14 +3,14 @@
 
 #include "fake_desktop.h"
 
-#include "app/app_state.h"
-#include "app/free_activity.h"
-#include "app/menu_timers.h"
-#include "app/timers.h"
-#include "pet/pet_record.h"
-#include "pet/random.h"
-#include "sprite/pose_table.h"
-#include "sprite/walking.h"
+#include "animation/pose_table.h"
+#include "animation/walking.h"
+#include "desktop/menu_timers.h"
+#include "desktop/running_state.h"
+#include "desktop/timers.h"
+#include "life/free_activity.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
 
 namespace {
 using WalkingTest = OnScreenTest;

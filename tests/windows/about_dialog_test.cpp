@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "dialog_test_support.h"
-#include "pet/pet_record.h"
+#include "rabbit/pet_record.h"
 #include "res/resource.h"
 #include "windows/dialogs/about_dialog.h"
 #include "windows/dialogs/bonus_dialog.h"

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "app/timers.h"
-#include "pet/pet_record.h"
+#include "animation/pose_table.h"
+#include "desktop/desktop.h"
+#include "desktop/running_state.h"
+#include "desktop/timers.h"
+#include "rabbit/pet_record.h"
 #include "res/resource.h"
-#include "sprite/pose_table.h"
-#include "storage/save_image.h"
+#include "save/save_image.h"
 #include "win_test_support.h"
 #include "windows/main_window.h"
 #include "windows/wide_text.h"

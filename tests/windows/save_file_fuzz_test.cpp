@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/desktop.h"
-#include "pet/pet_record.h"
+#include "desktop/desktop.h"
+#include "rabbit/pet_record.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
 #include "windows/save_file.h"

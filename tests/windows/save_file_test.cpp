@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "pet/pet_record.h"
+#include "desktop/desktop.h"
+#include "desktop/running_state.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/settings.h"
 #include "save_samples.h"
 #include "save_test_files.h"
-#include "storage/settings.h"
 #include "win_test_support.h"
 #include "windows/save_file.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "storage/save_image.h"
+#include "save/save_image.h"
 
 // The name "Bun" ends at offset 27; the bytes after its terminator are not zero, and
 // neither are the reserved words, so a round trip must carry them over.

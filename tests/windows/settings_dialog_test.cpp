@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "dialog_test_support.h"
-#include "pet/pet_record.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/settings.h"
 #include "res/resource.h"
 #include "save_test_files.h"
-#include "storage/settings.h"
 #include "windows/autostart.h"
 #include "windows/dialogs/settings_dialog.h"
 

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/desktop.h"
-#include "sprite/pose_table.h"
-#include "sprite/region_scan.h"
+#include "animation/pose_table.h"
+#include "animation/region_scan.h"
+#include "desktop/desktop.h"
+#include "desktop/running_state.h"
 #include "win_test_support.h"
 #include "windows/main_window.h"
 #include "windows/sprite_bank.h"

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "dialog_test_support.h"
-#include "pet/pet_record.h"
+#include "rabbit/pet_record.h"
 #include "res/resource.h"
-#include "storage/save_image.h"
+#include "save/save_image.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/evaluate_grade.h"
 #include "windows/wide_text.h"

@@ -30,8 +30,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
-#include "storage/save_image.h"
+#include "life/program_state.h"
+#include "save/save_image.h"
 
 constexpr int WATCHDOG_SECONDS = 60;
 

@@ -1,7 +1,7 @@
 // The modal-box answerer itself, which every other Windows test leans on.
 #include <windows.h>
 
-#include "app/desktop.h"
+#include "desktop/desktop.h"
 #include "win_test_support.h"
 #include "windows/main_window.h"
 

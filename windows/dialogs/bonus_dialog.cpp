@@ -1,8 +1,8 @@
 // The bonus dialog: ten carrots or bottles a click, kept in memory until the next save.
 #include "windows/dialogs/bonus_dialog.h"
 
-#include "pet/pet_record.h"
-#include "pet/wrap32.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/wrap32.h"
 #include "res/resource.h"
 #include "windows/dialogs/modal_dialog.h"
 

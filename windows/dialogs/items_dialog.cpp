@@ -1,7 +1,7 @@
 // The items dialog: the stock as it was when the dialog opened.
 #include "windows/dialogs/items_dialog.h"
 
-#include "pet/pet_record.h"
+#include "rabbit/pet_record.h"
 #include "res/resource.h"
 #include "windows/dialogs/modal_dialog.h"
 

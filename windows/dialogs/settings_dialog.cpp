@@ -1,10 +1,10 @@
 // The settings dialog: every click takes effect at once, and closing it either way saves.
 #include "windows/dialogs/settings_dialog.h"
 
-#include "app/desktop.h"
-#include "pet/pet_record.h"
+#include "desktop/desktop.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/settings.h"
 #include "res/resource.h"
-#include "storage/settings.h"
 #include "windows/autostart.h"
 #include "windows/dialogs/modal_dialog.h"
 

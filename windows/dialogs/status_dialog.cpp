@@ -1,11 +1,11 @@
 // The status dialog: shows the needs and age, renames the rabbit, paints the grade.
 #include "windows/dialogs/status_dialog.h"
 
-#include "app/desktop.h"
-#include "app/display_scale.h"
-#include "dialogs/status_texts.h"
-#include "pet/grade.h"
-#include "pet/pet_record.h"
+#include "desktop/desktop.h"
+#include "desktop/display_scale.h"
+#include "rabbit/grade.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/status_texts.h"
 #include "res/resource.h"
 #include "windows/dialogs/modal_dialog.h"
 #include "windows/dialogs/name_field.h"

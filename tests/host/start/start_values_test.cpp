@@ -1,10 +1,10 @@
 // The program starts without any reset call: every sequence must already be idle.
 #include <gtest/gtest.h>
 
-#include "pet/care.h"
-#include "pet/random.h"
-#include "sprite/idle_animations.h"
-#include "sprite/walking.h"
+#include "animation/idle_animations.h"
+#include "animation/walking.h"
+#include "life/care.h"
+#include "rabbit/random.h"
 
 // A program of its own, so that no other test has touched the state before.
 TEST(StartValues, EverySequenceIsIdleAtProgramStart) {

@@ -8,8 +8,8 @@
 
 #include <cwchar>
 
-#include "app/desktop.h"
-#include "pet/pet_record.h"
+#include "desktop/desktop.h"
+#include "rabbit/pet_record.h"
 #include "tests/windows/save_samples.h"
 #include "windows/autostart.h"
 #include "windows/save_file.h"

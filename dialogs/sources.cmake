@@ -1,3 +1,0 @@
-target_sources(varnok_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/status_texts.cpp
-)

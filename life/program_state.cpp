@@ -1,0 +1,24 @@
+// Resets every subsystem's running state together.
+#include "life/program_state.h"
+
+#include "animation/idle_animations.h"
+#include "animation/pose_table.h"
+#include "animation/walking.h"
+#include "desktop/running_state.h"
+#include "life/care.h"
+#include "life/life_clock.h"
+#include "rabbit/pet_record.h"
+#include "rabbit/random.h"
+#include "rabbit/settings.h"
+
+void resetProgramState() {
+    resetRunningState();
+    resetPetState();
+    resetSettings();
+    resetRandom();
+    resetPose();
+    resetIdleAnimations();
+    resetWalking();
+    resetCareSequences();
+    resetLifeClock();
+}

@@ -1,6 +1,0 @@
-target_sources(varnok_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/pose_table.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/region_scan.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/idle_animations.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/walking.cpp
-)
