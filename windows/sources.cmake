@@ -21,7 +21,7 @@ target_sources(varnok_shell PRIVATE
 
 add_executable(varnok WIN32 ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 add_varnok_resources(varnok)
-target_link_libraries(varnok PRIVATE varnok_shell varnok_core)
+link_varnok_layers(varnok)
 if(MINGW)
     # Sections aligned to whole pages in the file let the loader map the program's
     # pictures where they lie instead of reading them into private memory.
