@@ -7,6 +7,7 @@
 #include "animation/phase_table.h"
 #include "animation/pose_table.h"
 #include "desktop/desktop.h"
+#include "desktop/monitor_layout.h"
 #include "desktop/running_state.h"
 #include "desktop/timers.h"
 #include "rabbit/pet_record.h"
@@ -25,7 +26,7 @@ int32_t wanderTickCounter;
 namespace {
 constexpr int SCHEDULER_CALLS_PER_NEEDS_CHANGE = 31;
 constexpr int DIAGONAL_LOOPS = 3;
-// Going left the rabbit may hang 39 pixels off the left edge before it wraps.
+// Going left the rabbit may hang 39 pixels off its row's left edge before it wraps.
 constexpr int32_t LEFT_WRAP_AT = -40;
 // Walks leave subPose as it is.
 constexpr int32_t KEEP_SUB_POSE = 0;
@@ -80,18 +81,20 @@ const Movement movements[] = {
      std::size(diagRightFrames)},
 };
 
-// The wraps are not symmetric: going right the rabbit leaves the screen whole and
-// comes back whole at the left edge.
+// The wraps are not symmetric: going right the rabbit leaves its row of monitors whole
+// and comes back whole at the row's left edge.
 void moveWrapped(const Movement& movement) {
+    const WalkBounds bounds = walkBoundsAt(posX, posY);
     const int32_t x = wrapAdd(posX, movement.dx);
     if (movement.dx < 0) {
-        posX = x <= LEFT_WRAP_AT ? screenWidth - movement.rightEdgeInset : x;
+        const bool offLeft = int64_t{x} <= int64_t{bounds.rowLeft} + LEFT_WRAP_AT;
+        posX = offLeft ? bounds.rowRight - movement.rightEdgeInset : x;
     } else {
-        posX = x >= screenWidth ? 0 : x;
+        posX = x >= bounds.rowRight ? bounds.rowLeft : x;
     }
     if (movement.dy != 0) {
         const int32_t y = wrapAdd(posY, movement.dy);
-        posY = y >= screenHeight ? 0 : y;
+        posY = y >= bounds.colBottom ? bounds.colTop : y;
     }
 }
 

@@ -2,13 +2,7 @@
 // so that the rabbit steps out of its way.
 #pragma once
 
-// A rectangle on the screen in pixels; right and bottom lie just outside it.
-struct ScreenRect {
-    int left;
-    int top;
-    int right;
-    int bottom;
-};
+#include "desktop/screen_rect.h"
 
 struct ForegroundWindow {
     ScreenRect frame;

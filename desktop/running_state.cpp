@@ -3,6 +3,7 @@
 
 int32_t screenWidth;
 int32_t screenHeight;
+std::vector<ScreenRect> monitors;
 int32_t posX;
 int32_t posY;
 int32_t freeMode;
@@ -12,6 +13,7 @@ int32_t activeAnimTimer;
 void resetRunningState() {
     screenWidth = 0;
     screenHeight = 0;
+    monitors.clear();
     posX = 0;
     posY = 0;
     freeMode = 0;

@@ -3,9 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "desktop/screen_rect.h"
+
+// The main monitor's size in rabbit pixels.
 extern int32_t screenWidth;
 extern int32_t screenHeight;
+// Every monitor in rabbit pixels, the main one at (0, 0), as the shell read them at
+// start-up or at the last display change; empty until then.
+extern std::vector<ScreenRect> monitors;
 // The window's top-left corner; every paint moves the window here.
 extern int32_t posX;
 extern int32_t posY;

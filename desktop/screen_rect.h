@@ -1,0 +1,10 @@
+// A rectangle on the screen: a window's frame or a monitor.
+#pragma once
+
+// In screen pixels or rabbit pixels as its user says; right and bottom lie just outside it.
+struct ScreenRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
