@@ -86,6 +86,12 @@ for dpi in 96 144 192; do
         failed=$((failed + 1)) ready=
     fi
 done
+# The tests on several monitors bring a screen and a wineserver of their own for each
+# program (tools/wine-run); their prefix is made here, once, like the others.
+if ! tools/wine-prefix "$prefix" 96 monitors >/dev/null; then
+    echo "== the Wine prefix for monitors failed"
+    failed=$((failed + 1)) ready=
+fi
 export WINEPREFIX=$prefix
 if [ -n "$ready" ]; then
     if layer windows-build bash -c 'cmake --preset windows >/dev/null && cmake --build build/windows -j2'; then
