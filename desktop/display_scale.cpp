@@ -7,7 +7,10 @@ int scaleForDpi(int dpi) {
 }
 
 int rabbitPixelsOf(int screenPixels, int scale) {
-    const int shifted = screenPixels + scale / 2;
+    return rabbitPixelsDown(screenPixels + scale / 2, scale);
+}
+
+int rabbitPixelsDown(int screenPixels, int scale) {
     // Division truncates toward zero; the grid needs the floor on both sides of 0.
-    return shifted / scale - (shifted % scale < 0 ? 1 : 0);
+    return screenPixels / scale - (screenPixels % scale < 0 ? 1 : 0);
 }

@@ -13,3 +13,6 @@ int scaleForDpi(int dpi);
 // off the s grid (where a drag dropped the rabbit) moves by at most half a rabbit pixel.
 // Points left of or above the main monitor round the same way.
 int rabbitPixelsOf(int screenPixels, int scale);
+
+// A monitor's edge in rabbit pixels: rounded toward minus infinity, on both sides of 0.
+int rabbitPixelsDown(int screenPixels, int scale);

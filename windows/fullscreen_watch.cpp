@@ -163,3 +163,9 @@ void rabbitMoved(const WINDOWPOS& place) {
         judge();
     }
 }
+
+void monitorsChanged() {
+    if (rabbit != nullptr) {
+        judge();
+    }
+}

@@ -12,3 +12,5 @@ void stopWatchingForFullscreen();
 // The rabbit moved (as WM_WINDOWPOSCHANGED tells): on another monitor a different
 // window may cover it.
 void rabbitMoved(const WINDOWPOS& place);
+// The monitors changed: the rabbit's monitor may have another size, or be another one.
+void monitorsChanged();

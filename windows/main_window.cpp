@@ -6,6 +6,7 @@
 #include "desktop/desktop.h"
 #include "desktop/display_scale.h"
 #include "desktop/menu_timers.h"
+#include "desktop/monitor_layout.h"
 #include "desktop/running_state.h"
 #include "desktop/timers.h"
 #include "life/adoption.h"
@@ -13,12 +14,14 @@
 #include "life/free_activity.h"
 #include "life/timer_dispatch.h"
 #include "rabbit/pet_record.h"
+#include "rabbit/wrap32.h"
 #include "res/resource.h"
 #include "windows/dialogs/about_dialog.h"
 #include "windows/dialogs/items_dialog.h"
 #include "windows/dialogs/settings_dialog.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/fullscreen_watch.h"
+#include "windows/monitors.h"
 #include "windows/save_file.h"
 #include "windows/sprite_bank.h"
 
@@ -39,17 +42,16 @@ void loadPopupMenu() {
     popupMenu = GetSubMenu(menuBar, 0);
 }
 
-// A position saved on a monitor that is gone would leave the rabbit out of reach.
-bool reachable(int x, int y, SIZE size) {
-    const int s = displayScale;
-    const RECT area = {x * s, y * s, (x + size.cx) * s, (y + size.cy) * s};
-    return MonitorFromRect(&area, MONITOR_DEFAULTTONULL) != nullptr;
+// A position on a monitor that is gone would leave the rabbit out of reach. A right edge
+// past 32 bits wraps below the left one and so shows on no monitor.
+bool standingOnAMonitor() {
+    const SIZE standing = spriteSize(STANDING_SPRITE);
+    return onAnyMonitor({posX, posY, wrapAdd(posX, standing.cx), wrapAdd(posY, standing.cy)});
 }
 
 void onCreate(HWND window) {
-    // The walks wrap at the screen's edges counted in rabbit pixels.
-    screenWidth = GetSystemMetrics(SM_CXSCREEN) / displayScale;
-    screenHeight = GetSystemMetrics(SM_CYSCREEN) / displayScale;
+    // The walks wrap at the monitors' edges counted in rabbit pixels.
+    readMonitors();
     loadPopupMenu();
     buildSaveFilePath();
     loadState();
@@ -61,18 +63,30 @@ void onCreate(HWND window) {
         posX = HOME_X;
         posY = HOME_Y;
     }
-    const SIZE standing = spriteSize(STANDING_SPRITE);
-    if (!reachable(posX, posY, standing)) {
+    if (!standingOnAMonitor()) {
         posX = HOME_X;
         posY = HOME_Y;
     }
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
     buildSpriteRegions(window);
     CombineRgn(windowShape, windowShape, spriteEntry(STANDING_SPRITE)->region, RGN_OR);
-    placeWindow(window, posX, posY, standing);
+    placeWindow(window, posX, posY, spriteSize(STANDING_SPRITE));
     SetWindowRgn(window, windowShape, TRUE);
     pose = 0;
     watchForFullscreen(window);
+}
+
+// A monitor plugged in or out, or another resolution: the walks follow the new layout,
+// and a rabbit left on no monitor comes home at once, where the next save keeps it.
+void onDisplayChange(HWND window) {
+    readMonitors();
+    if (!standingOnAMonitor()) {
+        posX = HOME_X;
+        posY = HOME_Y;
+        InvalidateRect(window, nullptr, FALSE);
+        UpdateWindow(window);
+    }
+    monitorsChanged();
 }
 
 void onDestroy() {
@@ -182,6 +196,9 @@ LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             return 0;
         }
         break;
+    case WM_DISPLAYCHANGE:
+        onDisplayChange(window);
+        return 0;
     case WM_WINDOWPOSCHANGED:
         rabbitMoved(*reinterpret_cast<const WINDOWPOS*>(lParam));
         break;

@@ -7,6 +7,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/file_retry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/monitors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp

@@ -27,3 +27,14 @@ TEST(DisplayScaleTest, ScreenPointsComeBackAsTheNearestRabbitPixel) {
     EXPECT_EQ(rabbitPixelsOf(302, 3), 101);
     EXPECT_EQ(rabbitPixelsOf(-302, 3), -101);
 }
+
+TEST(DisplayScaleTest, MonitorEdgesRoundTowardMinusInfinity) {
+    const struct {
+        int screenPixels, scale, rabbitPixels;
+    } table[] = {{1920, 1, 1920},  {-1280, 1, -1280}, {1920, 2, 960}, {1025, 2, 512},
+                 {-1024, 2, -512}, {-1025, 2, -513},  {-1, 3, -1},    {2, 3, 0}};
+    for (const auto& row : table) {
+        EXPECT_EQ(rabbitPixelsDown(row.screenPixels, row.scale), row.rabbitPixels)
+            << row.screenPixels << " at " << row.scale;
+    }
+}

@@ -16,19 +16,6 @@
 #include "windows/wide_text.h"
 
 namespace {
-// A save file holding an adopted rabbit at the given place; the state is reset afterwards
-// so that only the file carries it.
-void writeRabbitSave(int x, int y) {
-    resetProgramState();
-    hasPet = 1;
-    posX = x;
-    posY = y;
-    pet.food = pet.water = 80;
-    pet.foodMax = pet.waterMax = pet.staminaMax = pet.stamina = 100;
-    writeSaveFile(encodeSaveImage());
-    resetProgramState();
-}
-
 std::string saveBytesNow() {
     const SaveImage image = encodeSaveImage();
     return std::string(image.begin(), image.end());

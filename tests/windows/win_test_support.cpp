@@ -62,6 +62,13 @@ void CALLBACK postHeldAnswer(HWND box, UINT, UINT_PTR answer, DWORD) {
     PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
 }
 
+// Goes on past the main monitor only.
+BOOL CALLBACK takeUnlessMain(HMONITOR candidate, HDC, LPRECT, LPARAM found) {
+    auto& info = *reinterpret_cast<MONITORINFO*>(found);
+    GetMonitorInfoW(candidate, &info);
+    return (info.dwFlags & MONITORINFOF_PRIMARY) != 0 ? TRUE : FALSE;
+}
+
 HINSTANCE programInstance() {
     return GetModuleHandleW(nullptr);
 }
@@ -174,6 +181,25 @@ bool destroyRabbitWindow() {
     mainWindow = nullptr;
     pumpMessages(0);
     return quitSeen;
+}
+
+void writeRabbitSave(int x, int y) {
+    resetProgramState();
+    hasPet = 1;
+    posX = x;
+    posY = y;
+    pet.food = pet.water = 80;
+    pet.foodMax = pet.waterMax = pet.staminaMax = pet.stamina = 100;
+    writeSaveFile(encodeSaveImage());
+    resetProgramState();
+}
+
+bool otherMonitor(MONITORINFO& monitor) {
+    monitor = {};
+    monitor.cbSize = sizeof monitor;
+    EnumDisplayMonitors(nullptr, nullptr, takeUnlessMain, reinterpret_cast<LPARAM>(&monitor));
+    return monitor.rcMonitor.right > monitor.rcMonitor.left &&
+           (monitor.dwFlags & MONITORINFOF_PRIMARY) == 0;
 }
 
 RECT rabbitWindowRect() {

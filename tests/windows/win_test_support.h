@@ -70,6 +70,12 @@ void writeSaveFileBytes(const std::string& bytes);
 // The file's bytes, or an empty string when it does not exist.
 std::string readSaveFileBytes();
 void removeSaveFile();
+// A save file holding an adopted rabbit at the given place; the state is reset afterwards
+// so that only the file carries it.
+void writeRabbitSave(int x, int y);
+
+// The monitor that is not the main one, if there is one (the first the system lists).
+bool otherMonitor(MONITORINFO& monitor);
 
 // Registers the class (once per run) and creates the rabbit window as start-up does;
 // returns mainWindow.
