@@ -29,29 +29,31 @@ monitors_library() {
 
 # start_monitors_session FIRST_NUMBER HEADS PREFIX: a private screen for the heads from
 # display FIRST_NUMBER up (start_xvfb), the environment that shows them to Wine's
-# processes (VARNOK_WINE_MONITORS, LD_LIBRARY_PATH, WINEPREFIX) and a fresh wineserver
+# processes (VARNOK_WINE_MONITORS, LD_LIBRARY_PATH) and a fresh wineserver in PREFIX
 # that lasts until stop_monitors_session.
 start_monitors_session() {
     local library
     library=$(monitors_library "$3") || return
     start_xvfb "$1" "$(monitors_screen "$2")" -extension RANDR || return
-    monitorsOuterLibraryPath=${LD_LIBRARY_PATH-}
-    export VARNOK_WINE_MONITORS=$2 WINEPREFIX=$3
+    monitorsPrefix=$3 monitorsOuterLibraryPath=${LD_LIBRARY_PATH-}
+    export VARNOK_WINE_MONITORS=$2
     export LD_LIBRARY_PATH=$library${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
-    wineserver -k 2>/dev/null || true
+    WINEPREFIX=$3 wineserver -k 2>/dev/null || true
     # Wine's services start now, away from the caller's output: started by a program
     # they would inherit its pipe and keep a reader such as ctest waiting.
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 || true
+    WINEPREFIX=$3 wineserver -p </dev/null >/dev/null 2>&1
+    WINEPREFIX=$3 wine reg query 'HKCU\Software\Wine' </dev/null >/dev/null 2>&1 || true
 }
 
 # stop_monitors_session: ends the session's Wine processes and screen, and gives back
 # the caller's library path.
 stop_monitors_session() {
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    if [ -n "${monitorsPrefix:-}" ]; then
+        WINEPREFIX=$monitorsPrefix wineserver -k 2>/dev/null || true
+        WINEPREFIX=$monitorsPrefix wineserver -w 2>/dev/null || true
+    fi
     stop_xvfb
-    unset VARNOK_WINE_MONITORS
+    unset VARNOK_WINE_MONITORS monitorsPrefix
     if [ -n "${monitorsOuterLibraryPath:-}" ]; then
         export LD_LIBRARY_PATH=$monitorsOuterLibraryPath
     else

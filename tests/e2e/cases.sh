@@ -147,3 +147,40 @@ test_at_192dpi_a_drag_saves_rabbit_pixels() {
     choose_exit || return
     expect_save "$(rabbit_hex posX=621 posY=201)"
 }
+
+# On two monitors: the main one at (0, 0) and a 1024 x 768 one on its left at (-1024, 0),
+# shown at X root (1024, 0) and (0, 0), so X root = Windows screen + (1024, 0).
+test_on_two_monitors_a_rabbit_saved_on_the_left_monitor_starts_there() {
+    start_rabbit "$(rabbit_hex posX=-600 posY=300)" || return
+    expect_eq "window of the rabbit saved at (-600, 300)" "424 300 60 88" \
+        "$(window_geometry "$RABBIT_WINDOW")" || return
+    choose_exit || return
+    expect_save "$(rabbit_hex posX=-600 posY=300)"
+}
+
+# From x = 0 the first walk, four steps of 10 px left, crosses the join and ends at -40,
+# where the main monitor's own left wrap would send it to its far right; the walks after
+# it cross back and forth.
+test_on_two_monitors_free_activity_walks_across_the_join() {
+    start_rabbit "$(rabbit_hex posX=0 posY=300)" || return
+    track_window "$RABBIT_WINDOW" 6000 >"$RABBIT_DIR/moves.txt" &
+    local tracker=$!
+    choose "$MENU_FREE" || return
+    wait "$tracker"
+    # A sample every few milliseconds: consecutive ones are a step or two (10 px) apart.
+    awk 'NR > 1 && ($1 - x > 50 || x - $1 > 50 || $2 - y > 50 || y - $2 > 50) {
+             print "  jumped from " x "," y " to " $1 "," $2; jumped = 1 }
+         { x = $1; y = $2 } END { exit jumped }' "$RABBIT_DIR/moves.txt" >&2 || return
+    awk '$1 < 1024 { left = 1 } $1 >= 1024 { main = 1 } END { exit !(left && main) }' \
+        "$RABBIT_DIR/moves.txt" || fail "the rabbit never stood on both sides of the join"
+}
+
+# Saved on a monitor that is no longer there, the rabbit starts at home, where the next
+# save keeps it.
+test_a_rabbit_saved_on_a_monitor_now_gone_comes_home() {
+    start_rabbit "$(rabbit_hex posX=-600 posY=300)" || return
+    expect_eq "window of the rabbit saved at (-600, 300)" "500 300 60 88" \
+        "$(window_geometry "$RABBIT_WINDOW")" || return
+    choose_exit || return
+    expect_save "$(rabbit_hex)"
+}

@@ -39,16 +39,14 @@ export VARNOK_EXE E2E_WORK XSHAPE
 gcc -std=c99 -O -Wall -Wextra -o "$XSHAPE" "$here/xshape.c" -lXext -lX11 || exit 1
 # shellcheck source=tools/xvfb.sh
 source "$repo/tools/xvfb.sh"
+# shellcheck source=tools/wine-monitors.sh
+source "$repo/tools/wine-monitors.sh"
 
 passed=0 failed=0
-# session DPI SCREEN CASE...: runs the cases on a screen of that size, in a prefix that
-# hands out that DPI (96: the usual prefix).
-session() {
-    local dpi=$1 size=$2 name started prefix
-    shift 2
-    [ $# -gt 0 ] || return 0
-    prefix=$("$repo/tools/wine-prefix" "$WINEPREFIX" "$dpi") || return 1
-    start_xvfb "${E2E_FIRST_DISPLAY:-70}" "$size" || return 1
+# run_cases PREFIX CASE...: runs each case in a process of its own on the current screen.
+run_cases() {
+    local prefix=$1 name started
+    shift
     for name; do
         started=$(date +%s)
         if WINEPREFIX=$prefix timeout -k 5 120 "$0" --case "$name" >"$E2E_WORK/$name.log" 2>&1; then
@@ -60,20 +58,47 @@ session() {
             sed 's/^/    /' "$E2E_WORK/$name.log"
         fi
     done
+}
+
+# session DPI SCREEN CASE...: runs the cases on a screen of that size, in a prefix that
+# hands out that DPI (96: the usual prefix).
+session() {
+    local dpi=$1 size=$2 prefix
+    shift 2
+    [ $# -gt 0 ] || return 0
+    prefix=$("$repo/tools/wine-prefix" "$WINEPREFIX" "$dpi") || return 1
+    start_xvfb "${E2E_FIRST_DISPLAY:-70}" "$size" || return 1
+    run_cases "$prefix" "$@"
     WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
     stop_xvfb
 }
 
-# The cases named test_at_192dpi_... see a 200 % display, on a screen twice the size.
-usual=() scaled=()
+# monitors_session HEADS CASE...: runs the cases on those monitors ("WxH+X+Y,...", see
+# tools/wine-monitors.sh), in the prefix for monitors with a wineserver of their own.
+monitors_session() {
+    local heads=$1 prefix
+    shift
+    [ $# -gt 0 ] || return 0
+    prefix=$("$repo/tools/wine-prefix" "$WINEPREFIX" 96 monitors) || return 1
+    start_monitors_session "${E2E_FIRST_DISPLAY:-70}" "$heads" "$prefix" || return 1
+    run_cases "$prefix" "$@"
+    stop_monitors_session
+}
+
+# The cases named test_at_192dpi_... see a 200 % display, on a screen twice the size;
+# those named test_on_two_monitors_... a main 1280 x 1024 monitor with a 1024 x 768 one
+# on its left, which Windows puts at (-1024, 0): X root = Windows screen + (1024, 0).
+usual=() scaled=() twoMonitors=()
 for name in "${cases[@]}"; do
     case $name in
     test_at_192dpi_*) scaled+=("$name") ;;
+    test_on_two_monitors_*) twoMonitors+=("$name") ;;
     *) usual+=("$name") ;;
     esac
 done
 session 96 1024x768 "${usual[@]}" || failed=$((failed + 1))
 session 192 2048x1536 "${scaled[@]}" || failed=$((failed + 1))
+monitors_session 1280x1024+1024+0,1024x768+0+0 "${twoMonitors[@]}" || failed=$((failed + 1))
 
 if [ "$failed" -eq 0 ] && [ -z "${E2E_KEEP:-}" ]; then
     rm -rf "$E2E_WORK"
