@@ -15,6 +15,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/about_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/bonus_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/items_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/modal_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/name_field.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/settings_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/status_dialog.cpp

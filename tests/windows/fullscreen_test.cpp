@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "desktop/display_scale.h"
+#include "desktop/running_state.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
 #include "windows/main_window.h"
@@ -90,6 +92,7 @@ class StandIn {
 };
 
 class FullscreenTest : public RabbitWindowTest {};
+class TwoMonitorsFullscreenTest : public RabbitWindowTest {};
 
 TEST_F(FullscreenTest, TheRabbitStandsBehindAFullscreenWindowUntilItLeavesFullscreenOrCloses) {
     ASSERT_NE(createRabbitWindow(), nullptr);
@@ -112,5 +115,32 @@ TEST_F(FullscreenTest, TheRabbitStandsBehindAFullscreenWindowUntilItLeavesFullsc
     PostMessageW(film, WM_CLOSE, 0, 0);
     EXPECT_TRUE(pumpUntil([&] { return standIn.ended() && rabbitFirstAndTopmost(); }))
         << describeZOrder();
+}
+
+// The stand-in fills the main monitor: a rabbit on the other one stays on top, and steps
+// behind the film once it comes onto the film's monitor.
+TEST_F(TwoMonitorsFullscreenTest, AFilmOnOneMonitorLeavesTheRabbitOnTheOtherOnTop) {
+    MONITORINFO other;
+    if (!otherMonitor(other)) {
+        GTEST_SKIP() << "needs a second monitor; ctest runs it again on two";
+    }
+    const int s = displayScale;
+    writeRabbitSave(rabbitPixelsDown(other.rcMonitor.left, s) + 100,
+                    rabbitPixelsDown(other.rcMonitor.top, s) + 100);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    StandIn standIn;
+    ASSERT_TRUE(standIn.start());
+    HWND film = nullptr;
+    ASSERT_TRUE(pumpUntil([&] {
+        film = FindWindowW(standInClass, nullptr);
+        return film != nullptr && GetForegroundWindow() == film;
+    }));
+    pumpMessages(500);
+    EXPECT_TRUE(rabbitFirstAndTopmost()) << describeZOrder();
+
+    posX = 200;
+    posY = 150;
+    InvalidateRect(mainWindow, nullptr, FALSE);
+    EXPECT_TRUE(pumpUntil([&] { return rabbitBehind(film); })) << describeZOrder();
 }
 } // namespace

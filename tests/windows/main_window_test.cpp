@@ -40,22 +40,9 @@ void command(int id) {
     SendMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(id), 0);
 }
 
-// Closes a popup menu from inside its own modal loop, noting that one was open.
-bool menuWasOpen = false;
-void CALLBACK closeOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (menu != nullptr && IsWindowVisible(menu)) {
-        menuWasOpen = true;
-    }
-    EndMenu();
-}
-
 bool rightClickOpensMenu(WPARAM buttons) {
-    menuWasOpen = false;
-    const UINT_PTR closer = SetTimer(nullptr, 0, 200, closeOpenMenu);
-    SendMessageW(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
-    KillTimer(nullptr, closer);
-    return menuWasOpen;
+    const RECT menu = rightClickMenuRect(buttons);
+    return !IsRectEmpty(&menu);
 }
 
 class MainWindowTest : public RabbitWindowTest {};

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "desktop/display_scale.h"
 #include "desktop/running_state.h"
@@ -102,16 +103,20 @@ TEST_F(TwoMonitorsTest, MenusBoxesAndDialogsOpenWholeOnTheRabbitsMonitor) {
                              : rabbitPixelsDown(other.rcMonitor.left, s) + 10;
     writeRabbitSave(x, rabbitPixelsDown(other.rcMonitor.top, s) + 100);
     ASSERT_NE(createRabbitWindow(), nullptr);
-    std::vector<RECT> opened;
+    // The menu opens at the cursor, which is over the rabbit.
+    const RECT rabbit = rabbitWindowRect();
+    SetCursorPos(rabbit.left + 20 * s, rabbit.top + 30 * s);
+    std::vector<RECT> opened = {rightClickMenuRect(MK_RBUTTON)};
     boxes.onOpen = [&opened](HWND box) {
         RECT rect;
         GetWindowRect(box, &rect);
         opened.push_back(rect);
-        return IDNO;
+        // No to the adoption question, OK to the dialog.
+        return opened.size() == 2 ? IDNO : IDOK;
     };
     commandAdopt();
     openStatusDialog(mainWindow);
-    ASSERT_EQ(opened.size(), 2u) << boxes.describe();
+    ASSERT_EQ(opened.size(), 3u) << boxes.describe();
     for (const RECT& rect : opened) {
         EXPECT_TRUE(inside(rect, other.rcWork))
             << describe(rect) << " on " << describe(other.rcWork);

@@ -183,6 +183,27 @@ bool destroyRabbitWindow() {
     return quitSeen;
 }
 
+namespace {
+RECT openedMenu;
+
+// Closes a popup menu from inside its own modal loop, noting where it was.
+void CALLBACK closeOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+        GetWindowRect(menu, &openedMenu);
+    }
+    EndMenu();
+}
+} // namespace
+
+RECT rightClickMenuRect(WPARAM buttons) {
+    SetRectEmpty(&openedMenu);
+    const UINT_PTR closer = SetTimer(nullptr, 0, 200, closeOpenMenu);
+    SendMessageW(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
+    KillTimer(nullptr, closer);
+    return openedMenu;
+}
+
 void writeRabbitSave(int x, int y) {
     resetProgramState();
     hasPet = 1;

@@ -92,6 +92,10 @@ std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size);
 void pumpMessages(int ms);
 bool quitWasPosted();
 
+// Right-clicks the rabbit as the window receives it, with these buttons and keys held, and
+// returns where the popup menu opened, closing it again; empty when none opened.
+RECT rightClickMenuRect(WPARAM buttons);
+
 // Drags the rabbit as a user would: pressed at the screen point `grab`, moved by (dx, dy)
 // once the window's moving loop runs, and let go; returns when the drag has ended.
 void dragRabbit(POINT grab, int dx, int dy);

@@ -67,6 +67,7 @@ INT_PTR colourLink(HDC dc, HWND control) {
 INT_PTR CALLBACK aboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
+        placeOnOwnersMonitor(dialog);
         buttonFaceBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
         subclassControl(dialog, IDC_LINK, linkProc);
         subclassControl(dialog, IDC_ABOUT_ICON, iconProc);

@@ -12,6 +12,7 @@ constexpr int32_t BONUS_STOCK = 10;
 
 INT_PTR CALLBACK bonusDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
+        placeOnOwnersMonitor(dialog);
         SetDlgItemInt(dialog, IDC_ANGEL_POINTS, static_cast<UINT>(gradePoints.angelPoints), TRUE);
         SetDlgItemInt(dialog, IDC_DEVIL_POINTS, static_cast<UINT>(gradePoints.devilPoints), TRUE);
         return TRUE;

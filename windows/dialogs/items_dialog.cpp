@@ -7,6 +7,7 @@
 
 INT_PTR CALLBACK itemsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
+        placeOnOwnersMonitor(dialog);
         SetDlgItemInt(dialog, IDC_CARROTS, static_cast<UINT>(inventory.carrots), TRUE);
         SetDlgItemInt(dialog, IDC_WATER_BOTTLES, static_cast<UINT>(inventory.waterBottles), TRUE);
         return TRUE;

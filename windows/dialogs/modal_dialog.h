@@ -1,4 +1,5 @@
-// What every dialog of the program shares: how it is opened and how it is closed.
+// What every dialog of the program shares: how it is opened, where it stands and how it
+// is closed.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,11 @@
 inline void runModalDialog(int templateId, HWND owner, DLGPROC procedure) {
     DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
 }
+
+// Moves the dialog, as it opens, whole onto the work area of its owner's monitor: its
+// template places it beside the rabbit, which near a monitor's edge may be on the next
+// monitor or across the join. A dialog without an owner stays where it is.
+void placeOnOwnersMonitor(HWND dialog);
 
 // OK, and Cancel for the Esc key and the close box: both end a dialog alike.
 inline bool isCloseCommand(WPARAM wParam) {

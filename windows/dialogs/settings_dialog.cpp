@@ -41,6 +41,7 @@ void toggleAutoStart(HWND dialog) {
 
 INT_PTR CALLBACK settingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
+        placeOnOwnersMonitor(dialog);
         initSettingsDialog(dialog);
         return TRUE;
     }

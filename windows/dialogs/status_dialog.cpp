@@ -75,6 +75,7 @@ void closeStatus(HWND dialog, int result) {
 
 INT_PTR CALLBACK statusDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
+        placeOnOwnersMonitor(dialog);
         saveState();
         fillStatus(dialog);
         return TRUE;
