@@ -174,13 +174,3 @@ test_on_two_monitors_free_activity_walks_across_the_join() {
     awk '$1 < 1024 { left = 1 } $1 >= 1024 { main = 1 } END { exit !(left && main) }' \
         "$RABBIT_DIR/moves.txt" || fail "the rabbit never stood on both sides of the join"
 }
-
-# Saved on a monitor that is no longer there, the rabbit starts at home, where the next
-# save keeps it.
-test_a_rabbit_saved_on_a_monitor_now_gone_comes_home() {
-    start_rabbit "$(rabbit_hex posX=-600 posY=300)" || return
-    expect_eq "window of the rabbit saved at (-600, 300)" "500 300 60 88" \
-        "$(window_geometry "$RABBIT_WINDOW")" || return
-    choose_exit || return
-    expect_save "$(rabbit_hex)"
-}
