@@ -11,7 +11,6 @@
 
 #include "app/main_window.h"
 #include "app/wide_text.h"
-#include "save_test_files.h"
 #include "win_test_support.h"
 
 namespace {
@@ -70,7 +69,7 @@ bool pumpUntil(const std::function<bool()>& holds) {
 class StandIn {
   public:
     bool start() {
-        std::wstring commandLine = L"\"" + builtFilePath(VARNOK_FULLSCREEN_STAND_IN) + L"\"";
+        std::wstring commandLine = L"\"" + builtFolder() + L"\\varnok_fullscreen_stand_in.exe\"";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,

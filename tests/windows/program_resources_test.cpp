@@ -8,11 +8,11 @@
 
 #include "app/wide_text.h"
 #include "res/version.h"
-#include "save_test_files.h"
+#include "win_test_support.h"
 
 namespace {
 std::wstring programPath() {
-    return builtFilePath(VARNOK_EXE);
+    return builtFolder() + L"\\varnok.exe";
 }
 
 std::string manifestOf(const std::wstring& program) {

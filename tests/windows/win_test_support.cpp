@@ -23,6 +23,7 @@
 namespace {
 constexpr int WATCHDOG_EXIT_CODE = 3;
 constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+constexpr wchar_t BUILT_FOLDER_VARIABLE[] = L"VARNOK_TEST_BUILT_FOLDER";
 
 ModalBoxAnswerer* activeAnswerer = nullptr;
 HHOOK boxHook = nullptr;
@@ -124,11 +125,24 @@ void ModalBoxAnswerer::answer(HWND box) {
     }
 }
 
+std::wstring folderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
 std::wstring testFolder() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\'));
+    return folderOf(path);
+}
+
+std::wstring builtFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(BUILT_FOLDER_VARIABLE, folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(folder) : testFolder();
+}
+
+void passBuiltFolder(const std::wstring& folder) {
+    SetEnvironmentVariableW(BUILT_FOLDER_VARIABLE, folder.c_str());
 }
 
 std::wstring saveFileInTestFolder() {

@@ -62,8 +62,16 @@ class ModalBoxAnswerer {
     void answer(HWND box);
 };
 
+// The folder part of a path, whichever separator it uses.
+std::wstring folderOf(const std::wstring& path);
 // The folder of the running test program and the save file in it.
 std::wstring testFolder();
+// The folder the test program was built in, where the programs the tests start lie
+// (varnok.exe, the save driver, the fullscreen stand-in). A run's copy in its own folder
+// is told it by the program that started it.
+std::wstring builtFolder();
+// Names the built folder to the programs this one starts.
+void passBuiltFolder(const std::wstring& folder);
 std::wstring saveFileInTestFolder();
 void writeSaveFile(const SaveImage& image);
 void writeSaveFileBytes(const std::string& bytes);
