@@ -210,6 +210,14 @@ std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {
     return pixels;
 }
 
+int gdiObjectsByHandle() {
+    int count = 0;
+    for (ULONG_PTR value = 1; value < 0x10000; ++value) {
+        count += GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0 ? 1 : 0;
+    }
+    return count;
+}
+
 void pumpMessages(int ms) {
     const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
     for (;;) {

@@ -88,6 +88,9 @@ bool destroyRabbitWindow();
 RECT rabbitWindowRect();
 // A picture's colours row by row from the top, as GetPixel reads them.
 std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size);
+// This process's GDI objects, counted by asking every 16-bit handle value what it is:
+// Wine answers for a handle by its low word (and says 0 to GetGuiResources).
+int gdiObjectsByHandle();
 
 // Dispatches this thread's messages for `ms` milliseconds; a quit message is noted and
 // dropped so that the test goes on.
