@@ -13,10 +13,11 @@
 #include "res/resource.h"
 
 namespace {
-// Where the grade picture's top-left corner goes, in client pixels at 96 DPI, inside its
-// group box; the dialog and the picture grow with the DPI.
-constexpr int GRADE_PICTURE_X = 285;
-constexpr int GRADE_PICTURE_Y = 20;
+// Where the grade picture's top-left corner goes inside its group box, in dialog units
+// (285, 20 pixels with the dialog's own font at 96 DPI), so that it moves with the box
+// whatever font and DPI the dialog gets; the picture grows with the DPI alone.
+constexpr int GRADE_PICTURE_X = 190;
+constexpr int GRADE_PICTURE_Y = 12;
 
 void setText(HWND dialog, int id, const std::string& utf8) {
     SetDlgItemTextW(dialog, id, widen(utf8).c_str());
@@ -55,8 +56,9 @@ void showGrade(HWND dialog) {
         SetStretchBltMode(windowDc, HALFTONE);
         SetBrushOrgEx(windowDc, 0, 0, nullptr);
     }
-    StretchBlt(windowDc, MulDiv(GRADE_PICTURE_X, dpi, BASE_DPI),
-               MulDiv(GRADE_PICTURE_Y, dpi, BASE_DPI), MulDiv(size.bmWidth, dpi, BASE_DPI),
+    RECT corner = {GRADE_PICTURE_X, GRADE_PICTURE_Y, 0, 0};
+    MapDialogRect(dialog, &corner);
+    StretchBlt(windowDc, corner.left, corner.top, MulDiv(size.bmWidth, dpi, BASE_DPI),
                MulDiv(size.bmHeight, dpi, BASE_DPI), memoryDc, 0, 0, size.bmWidth, size.bmHeight,
                SRCCOPY);
     SelectObject(memoryDc, previous);

@@ -39,6 +39,19 @@ void clickButton(HWND dialog, int id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+RECT gradePictureRect(HWND dialog, HBITMAP picture) {
+    RECT rect = {190, 12, 0, 0};
+    MapDialogRect(dialog, &rect);
+    BITMAP size = {};
+    GetObjectW(picture, sizeof size, &size);
+    HDC dc = GetDC(dialog);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(dialog, dc);
+    rect.right = rect.left + MulDiv(size.bmWidth, dpi, 96);
+    rect.bottom = rect.top + MulDiv(size.bmHeight, dpi, 96);
+    return rect;
+}
+
 GuiObjectCount countGuiObjectsNow() {
     return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
             GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), gdiObjectsByHandle()};

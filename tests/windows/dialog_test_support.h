@@ -21,6 +21,10 @@ bool controlEnabled(HWND dialog, int id);
 // A click on a dialog button, as the dialog procedure receives it.
 void clickButton(HWND dialog, int id);
 
+// Where the status dialog paints a grade picture: its corner at (190, 12) in the dialog's
+// units, its size grown with the DPI.
+RECT gradePictureRect(HWND dialog, HBITMAP picture);
+
 // The GDI and USER objects the process holds, as Windows counts them and, for GDI, by
 // handle as Wine answers. They are compared from the tenth opening of a dialog on: the
 // first ones load what Windows then keeps (the dialog's font, the theme's parts).

@@ -146,8 +146,7 @@ TEST_F(ScaledDialogTest, TheGradePictureGrowsWithTheDialogInsideItsGroupBox) {
     HBITMAP devil = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_GRADE_DEVIL));
     BITMAP size = {};
     GetObjectW(devil, sizeof size, &size);
-    const RECT picture = {MulDiv(285, dpi, 96), MulDiv(20, dpi, 96),
-                          MulDiv(285 + size.bmWidth, dpi, 96), MulDiv(20 + size.bmHeight, dpi, 96)};
+    const RECT picture = gradePictureRect(dialog, devil);
     RECT frame = {};
     GetWindowRect(FindWindowExW(dialog, nullptr, L"Button", widen("兔子等級評定").c_str()), &frame);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);

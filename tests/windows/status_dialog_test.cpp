@@ -212,15 +212,16 @@ TEST_F(StatusDialogTest, TheGradeButtonShowsTheTextAndPaintsThePictureOnce) {
     EXPECT_EQ(gradeBitmap, nullptr);
     EXPECT_EQ(guiObjectGrowth(warm), "");
 
-    // The angel picture's own corner pixels now stand at (285, 20) and its far corner.
+    // The angel picture's own corner pixels now stand at the picture's two corners.
     HBITMAP angel = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_GRADE_ANGEL));
     BITMAP size = {};
     GetObjectW(angel, sizeof size, &size);
+    const RECT picture = gradePictureRect(dialog, angel);
     HDC pictureDc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(pictureDc, angel);
     HDC dialogDc = GetDC(dialog);
-    EXPECT_EQ(GetPixel(dialogDc, 285, 20), GetPixel(pictureDc, 0, 0));
-    EXPECT_EQ(GetPixel(dialogDc, 285 + size.bmWidth - 1, 20 + size.bmHeight - 1),
+    EXPECT_EQ(GetPixel(dialogDc, picture.left, picture.top), GetPixel(pictureDc, 0, 0));
+    EXPECT_EQ(GetPixel(dialogDc, picture.right - 1, picture.bottom - 1),
               GetPixel(pictureDc, size.bmWidth - 1, size.bmHeight - 1));
     ReleaseDC(dialog, dialogDc);
     SelectObject(pictureDc, previous);
