@@ -97,9 +97,14 @@ int gdiObjectsByHandle();
 void pumpMessages(int ms);
 bool quitWasPosted();
 
-// Drags the rabbit as a user would: pressed at the screen point `grab`, moved by (dx, dy)
-// once the window's moving loop runs, and let go; returns when the drag has ended.
-void dragRabbit(POINT grab, int dx, int dy);
+// Drags the rabbit as a user would, through the system's own mouse input, so that the
+// button is really down while the window's moving loop runs: pressed at the screen point
+// `grab`, moved by (dx, dy) once the loop runs, and let go; returns when the drag has
+// ended. False when Windows took no press at all (a desktop that takes no input).
+bool dragRabbit(POINT grab, int dx, int dy);
+constexpr char NO_MOUSE_INPUT[] =
+    "Windows took no mouse press here (SendInput left the button up), so nothing can be "
+    "dragged on this desktop";
 
 class RabbitWindowTest : public ::testing::Test {
   protected:
