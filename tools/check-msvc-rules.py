@@ -9,6 +9,13 @@ BUILD_DIR is a configured build of the windows-clang preset: its compile_command
 names the files and their defines and include folders. Each file is only parsed (no
 objects), with clang's driver for cl.exe over the MinGW headers: _MSC_VER is defined and
 long is 32 bits, as with MSVC. Prints what it finds and fails when it finds anything.
+
+What it cannot see: where clang proves a value fits and MSVC does not try (an int masked
+or chosen by ?: into a uint8_t, C4244), explicit casts that cut a constant (C4309, C4310),
+constant conditions (C4127), assignments inside conditions however bracketed (C4706),
+32-bit shifts widened to 64 (C4334), minus on an unsigned value (C4146); anything of
+MSVC's STL or the Windows SDK's headers (it reads libstdc++ and MinGW's); the resource
+compiler and the linker.
 """
 import concurrent.futures
 import json
