@@ -247,8 +247,8 @@ constexpr int PRESS_WAIT_MS = 2000;
 POINT dropPoint;
 
 // Mouse input at the cursor, or a move to a screen point. Absolute moves count in 65536ths
-// of the screen, each of which Windows and Wine round down to a pixel: round up to land on
-// the point itself.
+// of the screen: the first 65536th at or past the point lands on it, whether the system
+// rounds the pixel down or to the nearest.
 INPUT mouseInput(DWORD flags, POINT point = {}) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
