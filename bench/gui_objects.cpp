@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "win_test_support.h"
+
 namespace {
 BOOL CALLBACK countWindow(HWND window, LPARAM count) {
     DWORD process = 0;
@@ -26,10 +28,8 @@ GuiObjects countGuiObjects() {
     GuiObjects objects = {};
     objects.gdiReported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     objects.userReported = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    objects.gdi = gdiObjectsByHandle();
     for (ULONG_PTR value = 1; value < 0x10000; ++value) {
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0) {
-            objects.gdi += 1;
-        }
         if (IsMenu(reinterpret_cast<HMENU>(value))) {
             objects.menus += 1;
         }

@@ -1,8 +1,9 @@
 #!/bin/bash
 # Builds the rabbit and runs all its tests: the core's host tests, the Windows tests
-# under Wine (built by GCC and again by clang), the end-to-end tests of the real
-# program, and the reproducibility of the download package. Ends with one line
-# "N passed, N failed" over all of them and fails when any layer fails.
+# under Wine (built by GCC and again by clang, the core's tests with them), a reading of
+# the sources against MSVC's warnings, the end-to-end tests of the real program, and the
+# reproducibility of the download package. Ends with one line "N passed, N failed" over
+# all of them and fails when any layer fails.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo" || exit 1
@@ -112,6 +113,13 @@ for p in "${prefixes[@]}"; do
     WINEPREFIX=$p wineserver -k 2>/dev/null || true
 done
 stop_xvfb
+
+# The sources an MSVC build compiles, read against its level-4 warnings as far as clang
+# in MSVC mode can tell (tools/check-msvc-rules.py says what that covers).
+if layer msvc-rules bash -c 'cmake --preset windows-clang >/dev/null &&
+                             tools/check-msvc-rules.py build/windows-clang'; then
+    passed=$((passed + 1))
+fi
 
 # End to end: the real program, driven as a user would, on a screen of its own.
 tests/e2e/run.sh build/windows/varnok.exe 2>&1 | tee "$logs/e2e.log"

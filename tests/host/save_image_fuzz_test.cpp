@@ -17,7 +17,7 @@ SaveImage randomImage(std::mt19937& random, bool nameEnds) {
     SaveImage image;
     for (uint8_t& byte : image) {
         // Zero bytes now and then, so names end at every place.
-        byte = random() % 8 == 0 ? 0 : static_cast<uint8_t>(random());
+        byte = static_cast<uint8_t>(random() % 8 == 0 ? 0 : random());
     }
     if (nameEnds) {
         image[NAME_OFFSET + PET_NAME_BYTES - 1] = 0;

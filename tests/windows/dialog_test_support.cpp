@@ -39,6 +39,28 @@ void clickButton(HWND dialog, int id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
+GuiObjectCount countGuiObjectsNow() {
+    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
+            GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), gdiObjectsByHandle()};
+}
+
+std::string guiObjectGrowth(const GuiObjectCount& before) {
+    const GuiObjectCount now = countGuiObjectsNow();
+    std::string growth;
+    const struct {
+        const char* name;
+        long long grown;
+    } counts[] = {{"GDI", static_cast<long long>(now.gdi) - before.gdi},
+                  {"USER", static_cast<long long>(now.user) - before.user},
+                  {"GDI by handle", now.gdiByHandle - before.gdiByHandle}};
+    for (const auto& count : counts) {
+        if (count.grown != 0) {
+            growth += std::string(count.name) + " objects " + std::to_string(count.grown) + "; ";
+        }
+    }
+    return growth;
+}
+
 void DialogTest::SetUp() {
     resetProgramState();
     appInstance = GetModuleHandleW(nullptr);

@@ -7,12 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "res/version.h"
-#include "save_test_files.h"
+#include "win_test_support.h"
 #include "windows/wide_text.h"
 
 namespace {
 std::wstring programPath() {
-    return builtFilePath(VARNOK_EXE);
+    return builtFolder() + L"\\varnok.exe";
 }
 
 std::string manifestOf(const std::wstring& program) {

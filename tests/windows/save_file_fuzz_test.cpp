@@ -50,7 +50,7 @@ std::string makeFile(FileKind kind, std::size_t length, std::mt19937& random) {
             bytes[i] = static_cast<char>(draw);
             break;
         case ALL_ONES:
-            bytes[i] = static_cast<char>(0xFF);
+            bytes[i] = '\xFF';
             break;
         case ALL_ZEROS:
             break;

@@ -26,7 +26,7 @@ class SaveFolderTest : public ::testing::Test {
 
     // The driver loads the file beside it, ages the rabbit a month and saves it back.
     void expectLoadAndSaveIn(const std::wstring& folder,
-                             const std::wstring& exeName = L"varnok_save_driver.exe") {
+                             const std::wstring& exeName = SAVE_DRIVER_NAME) {
         const std::wstring exe = installSaveDriver(folder, exeName);
         ASSERT_TRUE(fileExists(exe));
         const std::wstring saveFile = folder + L"\\rabbit.dat";

@@ -1,14 +1,14 @@
-// Plain file and process helpers of the tests; the paths of built programs and files
-// come from the build, in Unix form when the tests run under Wine.
+// Plain file and process helpers of the tests; the programs they start lie in the folder
+// the test program was built in.
 #include "save_test_files.h"
 
 #include <cstdio>
 
+#include "win_test_support.h"
 #include "windows/wide_text.h"
 
 namespace {
-// Wine's own conversions between its paths and the host's.
-using ToDosName = LPWSTR(CDECL*)(LPCSTR);
+// Wine's own conversion of its paths to the host's.
 using ToUnixName = LPSTR(CDECL*)(LPCWSTR);
 
 // Null outside Wine. The cast goes through the generic function type, as GetProcAddress
@@ -18,30 +18,20 @@ template <typename Function> Function wineFunction(const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
-std::wstring folderOf(const std::wstring& path) {
-    return path.substr(0, path.rfind(L'\\'));
-}
-
 void makeFolders(const std::wstring& folder) {
-    const std::size_t cut = folder.rfind(L'\\');
-    if (cut != std::wstring::npos && cut > 3 &&
-        GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        makeFolders(folder.substr(0, cut));
+    const std::wstring parent = folderOf(folder);
+    // A drive's root ("C:") is never made.
+    if (parent.size() > 2 && parent.size() < folder.size() &&
+        GetFileAttributesW(parent.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        makeFolders(parent);
     }
     CreateDirectoryW(folder.c_str(), nullptr);
 }
-} // namespace
 
-std::wstring builtFilePath(const char* built) {
-    auto toDos = wineFunction<ToDosName>("wine_get_dos_file_name");
-    if (toDos != nullptr) {
-        LPWSTR dos = toDos(built);
-        const std::wstring path = dos;
-        HeapFree(GetProcessHeap(), 0, dos);
-        return path;
-    }
-    return std::wstring(built, built + std::char_traits<char>::length(built));
+std::wstring builtSaveDriver() {
+    return builtFolder() + L"\\" + SAVE_DRIVER_NAME;
 }
+} // namespace
 
 int32_t wordAt(const std::string& bytes, std::size_t offset) {
     uint32_t bits = 0;
@@ -115,7 +105,7 @@ std::wstring newFileOf(const std::wstring& saveFile) {
 std::wstring installSaveDriver(const std::wstring& folder, const std::wstring& name) {
     makeFolders(folder);
     const std::wstring exe = folder + L"\\" + name;
-    CopyFileW(builtFilePath(VARNOK_SAVE_DRIVER).c_str(), exe.c_str(), FALSE);
+    CopyFileW(builtSaveDriver().c_str(), exe.c_str(), FALSE);
     return exe;
 }
 
@@ -162,7 +152,7 @@ FileHolder::FileHolder(const std::wstring& path, int ms) {
     const std::wstring heldName =
         L"Local\\varnok-file-held-" + std::to_wstring(GetCurrentProcessId());
     HANDLE held = CreateEventW(nullptr, FALSE, FALSE, heldName.c_str());
-    if (startSaveDriver(builtFilePath(VARNOK_SAVE_DRIVER),
+    if (startSaveDriver(builtSaveDriver(),
                         L"hold \"" + path + L"\" " + std::to_wstring(ms) + L" " + heldName,
                         process_)) {
         // A driver that ends before it signals could not open the file.

@@ -20,12 +20,12 @@ void removeTree(const std::wstring& folder);
 // The file a save writes before it renames it to the save file.
 std::wstring newFileOf(const std::wstring& saveFile);
 
-// The Windows path of a file the build made (its build path, a Unix one under Wine).
-std::wstring builtFilePath(const char* built);
+// The save driver's name as built.
+constexpr wchar_t SAVE_DRIVER_NAME[] = L"varnok_save_driver.exe";
 
 // Makes the folder (and its parents) and copies the save driver into it; returns the copy.
 std::wstring installSaveDriver(const std::wstring& folder,
-                               const std::wstring& name = L"varnok_save_driver.exe");
+                               const std::wstring& name = SAVE_DRIVER_NAME);
 // Starts the driver with the given arguments, its folder as current directory.
 bool startSaveDriver(const std::wstring& exe, const std::wstring& arguments,
                      PROCESS_INFORMATION& process);

@@ -37,11 +37,12 @@ TEST_F(StartupTest, TheWindowIsABorderlessTopmostToolWindowNamedFromTheStringTab
 }
 
 TEST_F(StartupTest, TheClassTakesDoubleClicksAndCarriesTheProgramsIconsAndCursor) {
-    EXPECT_EQ(GetClassLongPtrW(mainWindow, GCL_STYLE), CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS);
-    EXPECT_NE(GetClassLongPtrW(mainWindow, GCLP_HICON), 0);
-    EXPECT_NE(GetClassLongPtrW(mainWindow, GCLP_HICONSM), 0);
-    EXPECT_NE(GetClassLongPtrW(mainWindow, GCLP_HCURSOR), 0);
-    EXPECT_EQ(GetClassLongPtrW(mainWindow, GCLP_HBRBACKGROUND), COLOR_WINDOW + 1);
+    EXPECT_EQ(GetClassLongPtrW(mainWindow, GCL_STYLE),
+              ULONG_PTR{CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS});
+    EXPECT_NE(GetClassLongPtrW(mainWindow, GCLP_HICON), 0u);
+    EXPECT_NE(GetClassLongPtrW(mainWindow, GCLP_HICONSM), 0u);
+    EXPECT_NE(GetClassLongPtrW(mainWindow, GCLP_HCURSOR), 0u);
+    EXPECT_EQ(GetClassLongPtrW(mainWindow, GCLP_HBRBACKGROUND), ULONG_PTR{COLOR_WINDOW + 1});
     EXPECT_NE(linkCursor, nullptr);
     EXPECT_NE(dragCursor, nullptr);
     EXPECT_NE(linkCursor, dragCursor);

@@ -54,7 +54,7 @@ void removeRunFolder(const std::wstring& folder) {
 int runInFreshFolder() {
     const std::wstring folder = makeRunFolder();
     const std::wstring program = programPath();
-    const std::wstring copy = folder + program.substr(program.find_last_of(L'\\'));
+    const std::wstring copy = folder + program.substr(folderOf(program).size());
     if (!CopyFileW(program.c_str(), copy.c_str(), FALSE)) {
         std::fprintf(stderr, "test run: copying the program failed (error %lu)\n", GetLastError());
     }
@@ -66,6 +66,8 @@ int runInFreshFolder() {
         commandLine += L" \"" + std::wstring(argv[i]) + L"\"";
     }
     LocalFree(argv);
+    // The copy starts the programs built beside this one.
+    passBuiltFolder(folderOf(program));
 
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

@@ -23,6 +23,7 @@
 namespace {
 constexpr int WATCHDOG_EXIT_CODE = 3;
 constexpr int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+constexpr wchar_t BUILT_FOLDER_VARIABLE[] = L"VARNOK_TEST_BUILT_FOLDER";
 
 ModalBoxAnswerer* activeAnswerer = nullptr;
 HHOOK boxHook = nullptr;
@@ -131,11 +132,24 @@ void ModalBoxAnswerer::answer(HWND box) {
     }
 }
 
+std::wstring folderOf(const std::wstring& path) {
+    return path.substr(0, path.find_last_of(L"\\/"));
+}
+
 std::wstring testFolder() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\'));
+    return folderOf(path);
+}
+
+std::wstring builtFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(BUILT_FOLDER_VARIABLE, folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::wstring(folder) : testFolder();
+}
+
+void passBuiltFolder(const std::wstring& folder) {
+    SetEnvironmentVariableW(BUILT_FOLDER_VARIABLE, folder.c_str());
 }
 
 std::wstring saveFileInTestFolder() {
@@ -243,6 +257,14 @@ std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {
     return pixels;
 }
 
+int gdiObjectsByHandle() {
+    int count = 0;
+    for (ULONG_PTR value = 1; value < 0x10000; ++value) {
+        count += GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0 ? 1 : 0;
+    }
+    return count;
+}
+
 void pumpMessages(int ms) {
     const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
     for (;;) {
@@ -268,27 +290,78 @@ bool quitWasPosted() {
 }
 
 namespace {
-POINT dragDistance;
+constexpr int PRESS_WAIT_MS = 2000;
+POINT dropPoint;
 
-// Runs inside the window's moving loop: moves the cursor on and lets go.
-void CALLBACK dropFurther(HWND, UINT, UINT_PTR timer, DWORD) {
+// Mouse input at the cursor, or a move to a screen point. Absolute moves count in 65536ths
+// of the screen: the first 65536th at or past the point lands on it, whether the system
+// rounds the pixel down or to the nearest.
+INPUT mouseInput(DWORD flags, POINT point = {}) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if ((flags & MOUSEEVENTF_ABSOLUTE) != 0) {
+        const LONGLONG width = GetSystemMetrics(SM_CXSCREEN);
+        const LONGLONG height = GetSystemMetrics(SM_CYSCREEN);
+        input.mi.dx = static_cast<LONG>((point.x * 65536LL + width - 1) / width);
+        input.mi.dy = static_cast<LONG>((point.y * 65536LL + height - 1) / height);
+    }
+    return input;
+}
+
+bool sendMouse(INPUT input) {
+    return SendInput(1, &input, sizeof input) == 1;
+}
+
+bool leftButtonDown() {
+    return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+}
+
+// Runs inside the window's moving loop: moves the mouse on and lets go.
+void CALLBACK dropThere(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SetCursorPos(cursor.x + dragDistance.x, cursor.y + dragDistance.y);
-    PostMessageW(mainWindow, WM_MOUSEMOVE, MK_LBUTTON, 0);
-    PostMessageW(mainWindow, WM_LBUTTONUP, 0, 0);
+    INPUT drop[] = {mouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dropPoint),
+                    mouseInput(MOUSEEVENTF_LEFTUP)};
+    SendInput(2, drop, sizeof drop[0]);
 }
 } // namespace
 
-void dragRabbit(POINT grab, int dx, int dy) {
+bool dragRabbit(POINT grab, int dx, int dy) {
     SetCursorPos(grab.x, grab.y);
     pumpMessages(50);
-    dragDistance = {dx, dy};
-    SetTimer(nullptr, 0, 100, dropFurther);
-    POINT client = grab;
-    ScreenToClient(mainWindow, &client);
-    SendMessageW(mainWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(client.x, client.y));
+    if (!sendMouse(mouseInput(MOUSEEVENTF_LEFTDOWN))) {
+        return false;
+    }
+    const ULONGLONG until = GetTickCount64() + PRESS_WAIT_MS;
+    while (!leftButtonDown()) {
+        if (GetTickCount64() >= until) {
+            return false;
+        }
+        Sleep(10);
+    }
+    dropPoint = {grab.x + dx, grab.y + dy};
+    // Dispatches as the program's loop would until the press reaches the rabbit; the moving
+    // loop runs inside that press's dispatch.
+    while (GetTickCount64() < until) {
+        MSG message;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        const bool press = message.message == WM_LBUTTONDOWN && message.hwnd == mainWindow;
+        if (press) {
+            SetTimer(nullptr, 0, 100, dropThere);
+        }
+        quitSeen = quitSeen || message.message == WM_QUIT;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+        if (press) {
+            return true;
+        }
+    }
+    // Pressed elsewhere: the test finds the rabbit where it was.
+    sendMouse(mouseInput(MOUSEEVENTF_LEFTUP));
+    return true;
 }
 
 void RabbitWindowTest::SetUp() {

@@ -62,8 +62,16 @@ class ModalBoxAnswerer {
     void answer(HWND box);
 };
 
+// The folder part of a path, whichever separator it uses.
+std::wstring folderOf(const std::wstring& path);
 // The folder of the running test program and the save file in it.
 std::wstring testFolder();
+// The folder the test program was built in, where the programs the tests start lie
+// (varnok.exe, the save driver, the fullscreen stand-in). A run's copy in its own folder
+// is told it by the program that started it.
+std::wstring builtFolder();
+// Names the built folder to the programs this one starts.
+void passBuiltFolder(const std::wstring& folder);
 std::wstring saveFileInTestFolder();
 void writeSaveFile(const SaveImage& image);
 void writeSaveFileBytes(const std::string& bytes);
@@ -86,6 +94,9 @@ bool destroyRabbitWindow();
 RECT rabbitWindowRect();
 // A picture's colours row by row from the top, as GetPixel reads them.
 std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size);
+// This process's GDI objects, counted by asking every 16-bit handle value what it is:
+// Wine answers for a handle by its low word (and says 0 to GetGuiResources).
+int gdiObjectsByHandle();
 
 // Dispatches this thread's messages for `ms` milliseconds; a quit message is noted and
 // dropped so that the test goes on.
@@ -96,9 +107,14 @@ bool quitWasPosted();
 // returns where the popup menu opened, closing it again; empty when none opened.
 RECT rightClickMenuRect(WPARAM buttons);
 
-// Drags the rabbit as a user would: pressed at the screen point `grab`, moved by (dx, dy)
-// once the window's moving loop runs, and let go; returns when the drag has ended.
-void dragRabbit(POINT grab, int dx, int dy);
+// Drags the rabbit as a user would, through the system's own mouse input, so that the
+// button is really down while the window's moving loop runs: pressed at the screen point
+// `grab`, moved by (dx, dy) once the loop runs, and let go; returns when the drag has
+// ended. False when Windows took no press at all (a desktop that takes no input).
+bool dragRabbit(POINT grab, int dx, int dy);
+constexpr char NO_MOUSE_INPUT[] =
+    "Windows took no mouse press here (SendInput left the button up), so nothing can be "
+    "dragged on this desktop";
 
 class RabbitWindowTest : public ::testing::Test {
   protected:

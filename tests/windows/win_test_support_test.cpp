@@ -1,4 +1,5 @@
-// The modal-box answerer itself, which every other Windows test leans on.
+// The modal-box answerer and the path helpers themselves, which every other Windows test
+// leans on.
 #include <windows.h>
 
 #include "desktop/desktop.h"
@@ -50,5 +51,12 @@ TEST_F(ModalBoxAnswererTest, AHeldBoxLetsTimersRunUntilItIsAnswered) {
     KillTimer(nullptr, ticker);
     EXPECT_GE(GetTickCount64() - start, 350u);
     EXPECT_GE(ticksWhileOpen, 3);
+}
+
+// Windows hands out backslashes; CMake's paths and many a user's have forward slashes.
+TEST(TestPaths, AFolderIsFoundWhicheverSeparatorThePathUses) {
+    EXPECT_EQ(folderOf(L"C:\\build\\tests\\run.exe"), L"C:\\build\\tests");
+    EXPECT_EQ(folderOf(L"C:/build/tests/run.exe"), L"C:/build/tests");
+    EXPECT_EQ(folderOf(L"C:/build\\tests/run.exe"), L"C:/build\\tests");
 }
 } // namespace

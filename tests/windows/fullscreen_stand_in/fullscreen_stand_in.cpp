@@ -3,10 +3,9 @@
 // with a caption and back; WM_CLOSE ends it, as does a minute's wait.
 // Wine 8 sends none of the window events Windows sends for these changes (foreground,
 // location, destruction), so the stand-in announces each one itself, as Windows would.
-#include <windows.h>
+#include "stand_in.h"
 
 namespace {
-constexpr wchar_t standInClass[] = L"VarnokFullscreenStandIn";
 constexpr UINT LIFETIME_MS = 60000;
 
 bool fullscreen = true;
@@ -56,13 +55,17 @@ int wmain() {
     windowClass.lpfnWndProc = standInProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = standInClass;
+    windowClass.lpszClassName = STAND_IN_CLASS;
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, standInClass, L"fullscreen stand-in", WS_POPUP, 0, 0, 0, 0,
+    HWND window = CreateWindowExW(0, STAND_IN_CLASS, L"fullscreen stand-in", WS_POPUP, 0, 0, 0, 0,
                                   nullptr, nullptr, windowClass.hInstance, nullptr);
     coverScreen(window);
-    SetForegroundWindow(window);
-    announce(EVENT_SYSTEM_FOREGROUND, window);
+    const bool foreground = SetForegroundWindow(window) != FALSE;
+    if (foreground) {
+        announce(EVENT_SYSTEM_FOREGROUND, window);
+    }
+    SetPropW(window, FOREGROUND_ANSWER,
+             reinterpret_cast<HANDLE>(foreground ? FOREGROUND_TAKEN : FOREGROUND_REFUSED));
     SetTimer(window, 1, LIFETIME_MS, nullptr);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
