@@ -1,0 +1,109 @@
+// Hotkeys as the settings file writes them.
+#include "preferences/hotkey.h"
+
+#include <cctype>
+#include <iterator>
+
+namespace {
+constexpr int F1_KEY = 0x70;
+constexpr int F24_KEY = 0x87;
+
+struct ModifierName {
+    unsigned bit;
+    const char* name;
+};
+// In the order the text puts them.
+const ModifierName modifierNames[] = {
+    {HOTKEY_CTRL, "Ctrl"}, {HOTKEY_ALT, "Alt"}, {HOTKEY_SHIFT, "Shift"}, {HOTKEY_WIN, "Win"}};
+
+std::string upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+std::string keyName(int key) {
+    if (key >= F1_KEY && key <= F24_KEY) {
+        return "F" + std::to_string(key - F1_KEY + 1);
+    }
+    return std::string(1, static_cast<char>(key));
+}
+
+// The key of an upper-case name, or 0.
+int keyOfName(const std::string& name) {
+    if (name.size() == 1 && hotkeyKeyAllowed(name[0])) {
+        return name[0];
+    }
+    for (int key = F1_KEY; key <= F24_KEY; ++key) {
+        if (name == keyName(key)) {
+            return key;
+        }
+    }
+    return 0;
+}
+
+unsigned modifierOfName(const std::string& name) {
+    for (const ModifierName& modifier : modifierNames) {
+        if (name == upper(modifier.name)) {
+            return modifier.bit;
+        }
+    }
+    return 0;
+}
+} // namespace
+
+bool operator==(const Hotkey& a, const Hotkey& b) {
+    return a.modifiers == b.modifiers && a.key == b.key;
+}
+bool operator!=(const Hotkey& a, const Hotkey& b) {
+    return !(a == b);
+}
+
+bool hotkeyKeyAllowed(int key) {
+    return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') ||
+           (key >= F1_KEY && key <= F24_KEY);
+}
+
+std::string hotkeyText(const Hotkey& hotkey) {
+    if (hotkey.key == 0) {
+        return std::string();
+    }
+    std::string text;
+    for (const ModifierName& modifier : modifierNames) {
+        if ((hotkey.modifiers & modifier.bit) != 0) {
+            text += std::string(modifier.name) + "+";
+        }
+    }
+    return text + keyName(hotkey.key);
+}
+
+bool parseHotkey(const std::string& text, Hotkey& hotkey) {
+    if (text.empty()) {
+        hotkey = Hotkey();
+        return true;
+    }
+    Hotkey read;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t plus = text.find('+', start);
+        const std::string name = upper(text.substr(start, plus - start));
+        if (plus == std::string::npos) {
+            read.key = keyOfName(name);
+            break;
+        }
+        const unsigned bit = modifierOfName(name);
+        if (bit == 0 || (read.modifiers & bit) != 0) {
+            return false;
+        }
+        read.modifiers |= bit;
+        start = plus + 1;
+    }
+    // A bare letter or digit would take that key from every program.
+    const bool functionKey = read.key >= F1_KEY;
+    if (read.key == 0 || (read.modifiers == 0 && !functionKey)) {
+        return false;
+    }
+    hotkey = read;
+    return true;
+}

@@ -1,0 +1,102 @@
+// The settings file read leniently and written whole; the sizes a screen offers and where
+// the rabbit stands after a change of size.
+#include <gtest/gtest.h>
+
+#include "preferences/preferences.h"
+#include "preferences/size_rule.h"
+
+namespace {
+constexpr unsigned CTRL_ALT = HOTKEY_CTRL | HOTKEY_ALT;
+constexpr int F12 = 0x7B;
+} // namespace
+
+TEST(PreferencesTest, ReadsWhatItCanAndLeavesTheRestAtTheDefaults) {
+    const struct {
+        const char* text;
+        int size;
+        bool ghost;
+        Hotkey hotkey;
+    } cases[] = {
+        {"", 1, false, {}},
+        {"[varnok]\r\nsize=2\r\nghost=1\r\nhotkey=Ctrl+Alt+R\r\n", 2, true, {CTRL_ALT, 'R'}},
+        // Any case, blanks, LF line ends, a byte order mark, other sections and keys.
+        {"\xEF\xBB\xBF[other]\nsize=3\n[ VarNok ]\n SIZE = 3 \nGhost=1\nextra=1\n", 3, true, {}},
+        {"[varnok]\nhotkey=shift+win+f12\n", 1, false, {HOTKEY_SHIFT | HOTKEY_WIN, F12}},
+        {"[varnok]\nhotkey=F5\nhotkey=\n", 1, false, {}},
+        // Bad values leave their own setting alone.
+        {"[varnok]\nsize=4\nghost=yes\nhotkey=Ctrl+R\n", 1, false, {HOTKEY_CTRL, 'R'}},
+        {"[varnok]\nsize=0\nsize=02\nghost=1\n", 1, true, {}},
+        {"[varnok]\nhotkey=R\n", 1, false, {}},
+        {"[varnok]\nhotkey=Ctrl+Ctrl+R\n", 1, false, {}},
+        {"[varnok]\nhotkey=Ctrl+Alt+Left\n", 1, false, {}},
+        {"[varnok]\nhotkey=Alt+F25\n", 1, false, {}},
+        {"[varnok]\nhotkey=Ctrl+\n", 1, false, {}},
+        {"size=2\n", 1, false, {}},
+        // Not text at all: nothing is taken.
+        {"[varnok]\nsize=2\n\x01\x02", 1, false, {}},
+        {"[varnok]\nsize=2\nghost=1\n\xC3", 1, false, {}},
+        {"[varnok]\nsize=2\n\xFF\xFE", 1, false, {}},
+    };
+    for (const auto& c : cases) {
+        const Preferences read = parsePreferences(c.text);
+        EXPECT_EQ(read.size, c.size) << c.text;
+        EXPECT_EQ(read.ghost, c.ghost) << c.text;
+        EXPECT_EQ(read.hotkey, c.hotkey) << c.text;
+    }
+    EXPECT_EQ(parsePreferences(std::string("[varnok]\nsize=2\n\0", 19)).size, 1);
+}
+
+TEST(PreferencesTest, WritesTheWholeFileAndReadsItBack) {
+    const Preferences chosen = {
+        3, true, {HOTKEY_CTRL | HOTKEY_ALT | HOTKEY_SHIFT | HOTKEY_WIN, '7'}};
+    const std::string text = preferencesText(chosen);
+    EXPECT_EQ(text, "[varnok]\r\nsize=3\r\nghost=1\r\nhotkey=Ctrl+Alt+Shift+Win+7\r\n");
+    const Preferences read = parsePreferences(text);
+    EXPECT_EQ(read.size, 3);
+    EXPECT_TRUE(read.ghost);
+    EXPECT_EQ(read.hotkey, chosen.hotkey);
+    EXPECT_EQ(preferencesText(Preferences()), "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\n");
+}
+
+TEST(SizeRuleTest, OffersTheSizesThatHoldTheRabbitWholeAtHome) {
+    const struct {
+        int width, height, dpiFactor;
+        bool one, two, three;
+    } cases[] = {
+        {1920, 1080, 1, true, true, false}, {2560, 1440, 1, true, true, true},
+        {1120, 776, 1, true, true, false},  {1119, 776, 1, true, false, false},
+        {1120, 775, 1, true, false, false}, {3840, 2160, 2, true, true, false},
+        {1024, 768, 1, true, false, false}, {800, 600, 2, false, false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(sizeOffered(1, c.width, c.height, c.dpiFactor), c.one) << c.width;
+        EXPECT_EQ(sizeOffered(2, c.width, c.height, c.dpiFactor), c.two) << c.width;
+        EXPECT_EQ(sizeOffered(3, c.width, c.height, c.dpiFactor), c.three) << c.width;
+    }
+    EXPECT_FALSE(sizeOffered(0, 2560, 1440, 1));
+    EXPECT_FALSE(sizeOffered(4, 9999, 9999, 1));
+}
+
+TEST(SizeRuleTest, KeepsTheFeetWhereTheyWereAsNearAsTheGridAllows) {
+    const struct {
+        RabbitPoint at;
+        int32_t width, height;
+        int oldScale, newScale;
+        RabbitPoint want;
+    } cases[] = {
+        {{500, 300}, 60, 88, 1, 2, {235, 106}},
+        {{235, 106}, 60, 88, 2, 1, {500, 300}},
+        {{500, 300}, 60, 88, 1, 3, {147, 41}},
+        {{500, 300}, 60, 88, 2, 4, {235, 106}},
+        // An odd width, and the left and upper monitors' negative places.
+        {{10, 10}, 61, 88, 1, 2, {-10, -39}},
+        {{-700, -200}, 60, 88, 1, 2, {-365, -144}},
+        {{-365, -144}, 60, 88, 2, 1, {-700, -200}},
+        {{7, 5}, 60, 88, 3, 3, {7, 5}},
+    };
+    for (const auto& c : cases) {
+        const RabbitPoint got = keepFeet(c.at, c.width, c.height, c.oldScale, c.newScale);
+        EXPECT_EQ(got.x, c.want.x) << c.at.x << "," << c.at.y << " x" << c.newScale;
+        EXPECT_EQ(got.y, c.want.y) << c.at.x << "," << c.at.y << " x" << c.newScale;
+    }
+}
