@@ -2,6 +2,7 @@
 #include "desktop/desktop.h"
 
 #include "windows/main_window.h"
+#include "windows/rabbit_visibility.h"
 #include "windows/wide_text.h"
 
 void startTimer(int timerId, int intervalMs) {
@@ -12,11 +13,14 @@ void stopTimer(int timerId) {
     KillTimer(mainWindow, static_cast<UINT_PTR>(timerId));
 }
 
+// A hidden rabbit shows itself with the boxes it opens.
 void showReport(const std::string& text, const std::string& caption) {
+    showRabbit();
     MessageBoxW(mainWindow, widen(text).c_str(), widen(caption).c_str(), MB_OK);
 }
 
 bool askYesNo(const std::string& text, const std::string& caption) {
+    showRabbit();
     return MessageBoxW(mainWindow, widen(text).c_str(), widen(caption).c_str(), MB_YESNO) == IDYES;
 }
 

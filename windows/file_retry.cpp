@@ -46,3 +46,15 @@ bool retryWhileBusy(const std::wstring& path, const std::function<bool()>& attem
         Sleep(RETRY_STEP_MS * static_cast<DWORD>(retry));
     }
 }
+
+// ReplaceFileW hands the old file's identity (permissions, creation time, attributes) to
+// the new one; where the file system refuses it, or there is no old file, a plain rename
+// still swaps them whole.
+bool swapInNewFile(const std::wstring& path, const std::wstring& newPath) {
+    return retryWhileBusy(path, [&] {
+        return ReplaceFileW(path.c_str(), newPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                            nullptr, nullptr) ||
+               MoveFileExW(newPath.c_str(), path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    });
+}

@@ -9,3 +9,7 @@
 // open, locked or half deleted, waiting a little longer each time; returns whether it
 // succeeded, with the last failure's code left for GetLastError.
 bool retryWhileBusy(const std::wstring& path, const std::function<bool()>& attempt);
+
+// Puts the complete file at `newPath` in the place of the one at `path`, whole or not at
+// all, waiting out another program's moment with it.
+bool swapInNewFile(const std::wstring& path, const std::wstring& newPath);

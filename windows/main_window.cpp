@@ -13,6 +13,7 @@
 #include "life/care.h"
 #include "life/free_activity.h"
 #include "life/timer_dispatch.h"
+#include "preferences/size_rule.h"
 #include "rabbit/pet_record.h"
 #include "rabbit/wrap32.h"
 #include "res/resource.h"
@@ -21,7 +22,10 @@
 #include "windows/dialogs/settings_dialog.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/fullscreen_watch.h"
+#include "windows/ghost_mode.h"
 #include "windows/monitors.h"
+#include "windows/preferences_file.h"
+#include "windows/rabbit_size.h"
 #include "windows/save_file.h"
 #include "windows/sprite_bank.h"
 
@@ -31,6 +35,7 @@ HCURSOR linkCursor;
 HCURSOR dragCursor;
 HMENU menuBar;
 HMENU popupMenu;
+int dpiScale = 1;
 int displayScale = 1;
 
 namespace {
@@ -49,16 +54,32 @@ bool standingOnAMonitor() {
     return onAnyMonitor({posX, posY, wrapAdd(posX, standing.cx), wrapAdd(posY, standing.cy)});
 }
 
+// The save file counts the rabbit's place in the pixels of the size it was saved at;
+// where that size is not offered here, the rabbit starts smaller with its feet in place.
+void placeAtSmallerSize(int savedScale) {
+    const SIZE standing = spriteSize(STANDING_SPRITE);
+    const RabbitPoint feet =
+        keepFeet({posX, posY}, standing.cx, standing.cy, savedScale, displayScale);
+    posX = feet.x;
+    posY = feet.y;
+}
+
 void onCreate(HWND window) {
+    buildSaveFilePath();
+    // The size sets how many screen pixels a rabbit pixel covers.
+    loadPreferences();
+    const int savedScale = takeRememberedSize();
     // The walks wrap at the monitors' edges counted in rabbit pixels.
     readMonitors();
     loadPopupMenu();
-    buildSaveFilePath();
     loadState();
     if (hasPet != 0) {
         setCareMenuState(CARE_MENU_ENABLED);
         // mainWindow is still null here, so the timer goes on the message's window.
         SetTimer(window, TIMER_LIFE_CLOCK, LIFE_CLOCK_MS, nullptr);
+        if (savedScale != displayScale) {
+            placeAtSmallerSize(savedScale);
+        }
     } else {
         posX = HOME_X;
         posY = HOME_Y;
@@ -73,6 +94,7 @@ void onCreate(HWND window) {
     placeWindow(window, posX, posY, spriteSize(STANDING_SPRITE));
     SetWindowRgn(window, windowShape, TRUE);
     pose = 0;
+    applyGhostMode(window);
     watchForFullscreen(window);
 }
 
@@ -80,6 +102,7 @@ void onCreate(HWND window) {
 // and a rabbit left on no monitor comes home at once, where the next save keeps it.
 void onDisplayChange(HWND window) {
     readMonitors();
+    keepSizeOffered();
     if (!standingOnAMonitor()) {
         posX = HOME_X;
         posY = HOME_Y;

@@ -10,7 +10,9 @@ extern HCURSOR linkCursor;
 extern HCURSOR dragCursor;
 extern HMENU menuBar;
 extern HMENU popupMenu;
-// Screen pixels per rabbit pixel, a whole factor taken from the system's DPI at start-up.
+// The display's whole factor, taken from the system's DPI at start-up.
+extern int dpiScale;
+// Screen pixels per rabbit pixel: the display's factor times the rabbit's size.
 extern int displayScale;
 
 LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,9 +1,10 @@
 // varnok.ini beside the save file: read once at start, written whole when the user
-// changes a setting.
+// changes a setting. It is never needed: without it every setting has its default.
 #pragma once
 
-// Reads the file into `preferences`; a missing or unreadable file leaves the defaults.
-// A size the main monitor does not offer falls back to the smallest.
+// Reads the file into `preferences`; a missing, unreadable or garbled file leaves the
+// defaults, without a word, and stays as it is.
 void loadPreferences();
-// Writes `preferences` whole, swapping a new file in; a failure is reported in a box.
+// Writes `preferences` whole: a new file beside the old one, swapped in; a failure is
+// reported in a box and leaves the old file as it was.
 void savePreferences();

@@ -187,16 +187,6 @@ void writeInPlace(HANDLE oldFile, const SaveImage& image) {
     }
 }
 
-// ReplaceFileW hands the old file's identity (permissions, creation time, attributes) to
-// the new one; where the file system refuses it, a plain rename still swaps them whole.
-bool replaceOldFile(const std::wstring& newPath) {
-    return retryWhileBusy(saveFilePath, [&] {
-        return ReplaceFileW(saveFilePath.c_str(), newPath.c_str(), nullptr,
-                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-               MoveFileExW(newPath.c_str(), saveFilePath.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    });
-}
 } // namespace
 
 std::wstring modulePath() {
@@ -263,7 +253,7 @@ void saveState() {
     if (made != NewFile::WRITTEN) {
         return;
     }
-    if (!replaceOldFile(newPath)) {
+    if (!swapInNewFile(saveFilePath, newPath)) {
         reportWriteError();
         // Without the old file the new one is the only whole save; the next save or load
         // takes it up.

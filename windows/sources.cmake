@@ -6,8 +6,12 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/evaluate_grade.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_retry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ghost_mode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/monitors.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/preferences_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rabbit_size.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp

@@ -24,6 +24,13 @@ SIZE bitmapSize(HBITMAP bitmap) {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
+void deleteSpriteRegions() {
+    for (SpriteEntry& entry : spriteBank.entries) {
+        DeleteObject(entry.region);
+        entry.region = nullptr;
+    }
+}
+
 HRGN copyRegion(HRGN master) {
     HRGN copy = emptyRegion();
     CombineRgn(copy, copy, master, RGN_OR);
@@ -109,11 +116,13 @@ void buildSpriteRegions(HWND window) {
     }
 }
 
+void rebuildSpriteRegions(HWND window) {
+    deleteSpriteRegions();
+    buildSpriteRegions(window);
+}
+
 void releaseSpriteBank() {
-    for (SpriteEntry& entry : spriteBank.entries) {
-        DeleteObject(entry.region);
-        entry.region = nullptr;
-    }
+    deleteSpriteRegions();
     for (SpriteEntry& entry : spriteBank.entries) {
         DeleteObject(entry.bitmap);
         entry.bitmap = nullptr;

@@ -25,6 +25,8 @@ SIZE spriteSize(int resourceId);
 void loadSpriteBitmaps(HINSTANCE instance);
 // Cuts every master outline in the creation order; `window` only lends a screen DC.
 void buildSpriteRegions(HWND window);
+// Cuts them again at a new scale, deleting the old ones.
+void rebuildSpriteRegions(HWND window);
 // Deletes the regions, then the bitmaps.
 void releaseSpriteBank();
 

@@ -46,7 +46,8 @@ void registerMainClass(HINSTANCE instance) {
 
 int initMainWindow(HINSTANCE instance, int showCommand) {
     appInstance = instance;
-    displayScale = scaleForDpi(systemDpi());
+    dpiScale = scaleForDpi(systemDpi());
+    displayScale = dpiScale;
     loadSpriteBitmaps(instance);
     linkCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_LINK_HAND));
     dragCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDC_DRAG_HAND));

@@ -5,9 +5,13 @@
 #include <windows.h>
 
 #include "windows/main_window.h"
+#include "windows/rabbit_visibility.h"
 
-// Modal, from the program's own templates.
+// Modal, from the program's own templates. A hidden rabbit shows itself with its dialogs.
 inline void runModalDialog(int templateId, HWND owner, DLGPROC procedure) {
+    if (owner == mainWindow) {
+        showRabbit();
+    }
     DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
 }
 

@@ -1,0 +1,79 @@
+// The settings file on disk, beside rabbit.dat and with the same care.
+#include "windows/preferences_file.h"
+
+#include <string>
+
+#include <windows.h>
+
+#include "desktop/desktop.h"
+#include "preferences/preferences.h"
+#include "windows/file_retry.h"
+#include "windows/save_file.h"
+
+namespace {
+const wchar_t FILE_NAME[] = L"varnok.ini";
+const wchar_t NEW_FILE_SUFFIX[] = L".tmp";
+// A settings file is a few dozen bytes; anything much larger is not one.
+constexpr DWORD LARGEST_FILE = 65536;
+
+// Beside the save file, in the same form (the extended one for a deep folder).
+std::wstring preferencesPath() {
+    const std::size_t cut = saveFilePath.rfind(L'\\');
+    return cut == std::wstring::npos ? std::wstring() : saveFilePath.substr(0, cut + 1) + FILE_NAME;
+}
+
+HANDLE openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    retryWhileBusy(path, [&] {
+        file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+        return file != INVALID_HANDLE_VALUE;
+    });
+    return file;
+}
+
+std::string readWhole(HANDLE file) {
+    std::string text(LARGEST_FILE + 1, '\0');
+    DWORD got = 0;
+    if (!ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &got, nullptr) ||
+        got > LARGEST_FILE) {
+        return std::string();
+    }
+    text.resize(got);
+    return text;
+}
+
+bool writeNewFile(const std::wstring& path, const std::string& text) {
+    HANDLE file = openFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD put = 0;
+    const bool written =
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &put, nullptr) &&
+        put == text.size() && FlushFileBuffers(file);
+    CloseHandle(file);
+    return written;
+}
+} // namespace
+
+void loadPreferences() {
+    preferences = Preferences();
+    const std::wstring path = preferencesPath();
+    HANDLE file = openFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    preferences = parsePreferences(readWhole(file));
+    CloseHandle(file);
+}
+
+void savePreferences() {
+    const std::wstring path = preferencesPath();
+    const std::wstring newPath = path + NEW_FILE_SUFFIX;
+    if (path.empty() || !writeNewFile(newPath, preferencesText(preferences)) ||
+        !swapInNewFile(path, newPath)) {
+        DeleteFileW(newPath.c_str());
+        showReport("設定檔 varnok.ini 寫入錯誤!!", "警告");
+    }
+}
