@@ -174,6 +174,10 @@ void removeSaveFile() {
     DeleteFileW(saveFileInTestFolder().c_str());
 }
 
+std::wstring preferencesFileInTestFolder() {
+    return testFolder() + L"\\varnok.ini";
+}
+
 HWND createRabbitWindow() {
     static bool registered = false;
     if (!registered) {
@@ -326,6 +330,13 @@ void CALLBACK dropThere(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 } // namespace
 
+bool clickAt(POINT point) {
+    SetCursorPos(point.x, point.y);
+    pumpMessages(50);
+    INPUT click[] = {mouseInput(MOUSEEVENTF_LEFTDOWN), mouseInput(MOUSEEVENTF_LEFTUP)};
+    return SendInput(2, click, sizeof click[0]) == 2;
+}
+
 bool dragRabbit(POINT grab, int dx, int dy) {
     SetCursorPos(grab.x, grab.y);
     pumpMessages(50);
@@ -367,6 +378,7 @@ bool dragRabbit(POINT grab, int dx, int dy) {
 void RabbitWindowTest::SetUp() {
     resetProgramState();
     removeSaveFile();
+    DeleteFileW(preferencesFileInTestFolder().c_str());
     boxes.install();
 }
 
@@ -374,4 +386,5 @@ void RabbitWindowTest::TearDown() {
     destroyRabbitWindow();
     boxes.uninstall();
     removeSaveFile();
+    DeleteFileW(preferencesFileInTestFolder().c_str());
 }

@@ -78,6 +78,8 @@ void writeSaveFileBytes(const std::string& bytes);
 // The file's bytes, or an empty string when it does not exist.
 std::string readSaveFileBytes();
 void removeSaveFile();
+// The settings file beside the save file; RabbitWindowTest deletes it before and after.
+std::wstring preferencesFileInTestFolder();
 // A save file holding an adopted rabbit at the given place; the state is reset afterwards
 // so that only the file carries it.
 void writeRabbitSave(int x, int y);
@@ -106,6 +108,10 @@ bool quitWasPosted();
 // Right-clicks the rabbit as the window receives it, with these buttons and keys held, and
 // returns where the popup menu opened, closing it again; empty when none opened.
 RECT rightClickMenuRect(WPARAM buttons);
+
+// Clicks the left button at a screen point through the system's own mouse input; false
+// when Windows took none.
+bool clickAt(POINT point);
 
 // Drags the rabbit as a user would, through the system's own mouse input, so that the
 // button is really down while the window's moving loop runs: pressed at the screen point

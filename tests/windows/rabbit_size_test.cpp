@@ -1,0 +1,104 @@
+// The rabbit at each size the screen offers: every picture pixel a whole block, the
+// outline with it, the feet kept through a change, and the size remembered. ctest runs it
+// on a screen large enough for every size, at 96 and at 192 DPI.
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+
+#include "animation/region_scan.h"
+#include "animation/sprite_ids.h"
+#include "desktop/running_state.h"
+#include "life/program_state.h"
+#include "preferences/preferences.h"
+#include "rabbit/pet_record.h"
+#include "save/save_image.h"
+#include "win_test_support.h"
+#include "windows/main_window.h"
+#include "windows/rabbit_size.h"
+#include "windows/sprite_bank.h"
+
+namespace {
+long regionArea(HRGN region, int blockSize, bool& onGrid) {
+    std::vector<BYTE> data(GetRegionData(region, 0, nullptr));
+    GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
+    const auto* rects = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
+    long area = 0;
+    for (DWORD i = 0; i < header->nCount; ++i) {
+        const RECT& r = rects[i];
+        area += (r.right - r.left) * (r.bottom - r.top);
+        onGrid = onGrid && r.left % blockSize == 0 && r.top % blockSize == 0 &&
+                 r.right % blockSize == 0 && r.bottom % blockSize == 0;
+    }
+    return area;
+}
+
+// The middle of the window's bottom edge, in screen pixels.
+POINT feet() {
+    const RECT rect = rabbitWindowRect();
+    return {(rect.left + rect.right) / 2, rect.bottom};
+}
+
+using RabbitSizeTest = RabbitWindowTest;
+} // namespace
+
+TEST_F(RabbitSizeTest, EverySizeOfferedDrawsWholeBlocksAndKeepsTheFeet) {
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    const SIZE standing = spriteSize(STANDING_SPRITE);
+    bool onGrid = true;
+    const long pictureArea =
+        regionArea(spriteEntry(STANDING_SPRITE)->region, 1, onGrid) / (displayScale * displayScale);
+    int largest = SMALLEST_SIZE;
+    for (int size = LARGEST_SIZE; size >= SMALLEST_SIZE; --size) {
+        if (!rabbitSizeOffered(size)) {
+            continue;
+        }
+        largest = std::max(largest, size);
+        SCOPED_TRACE(size);
+        const POINT before = feet();
+        setRabbitSize(size);
+        pumpMessages(50);
+        const int s = dpiScale * size;
+        ASSERT_EQ(displayScale, s);
+        const RECT rect = rabbitWindowRect();
+        EXPECT_EQ(rect.left, posX * s);
+        EXPECT_EQ(rect.top, posY * s);
+        EXPECT_EQ(rect.right - rect.left, standing.cx * s);
+        EXPECT_EQ(rect.bottom - rect.top, standing.cy * s);
+        EXPECT_LE(std::abs(feet().x - before.x), s / 2 + dpiScale);
+        EXPECT_LE(std::abs(feet().y - before.y), s / 2 + dpiScale);
+        onGrid = true;
+        EXPECT_EQ(regionArea(spriteEntry(STANDING_SPRITE)->region, s, onGrid), pictureArea * s * s);
+        EXPECT_TRUE(onGrid);
+        EXPECT_EQ(screenWidth, GetSystemMetrics(SM_CXSCREEN) / s);
+        HRGN shape = CreateRectRgn(0, 0, 0, 0);
+        GetWindowRgn(mainWindow, shape);
+        EXPECT_EQ(regionArea(shape, s, onGrid), pictureArea * s * s);
+        DeleteObject(shape);
+    }
+    if (largest < LARGEST_SIZE) {
+        GTEST_SKIP() << "this main monitor (" << GetSystemMetrics(SM_CXSCREEN) << " x "
+                     << GetSystemMetrics(SM_CYSCREEN) << ") offers sizes up to " << largest
+                     << " only; the larger ones need " << 560 * dpiScale * LARGEST_SIZE << " x "
+                     << 388 * dpiScale * LARGEST_SIZE;
+    }
+}
+
+TEST_F(RabbitSizeTest, ARestartTakesTheRememberedSizeWhereTheSaveFileCountsIn) {
+    if (!rabbitSizeOffered(2)) {
+        GTEST_SKIP() << "this main monitor does not offer twice the size";
+    }
+    hasPet = 1;
+    posX = 300;
+    posY = 200;
+    pet.food = pet.water = 80;
+    writeSaveFile(encodeSaveImage());
+    resetProgramState();
+    std::ofstream(preferencesFileInTestFolder().c_str(), std::ios::binary)
+        << "[varnok]\r\nsize=2\r\n";
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    EXPECT_EQ(rabbitSize(), 2);
+    EXPECT_EQ(rabbitWindowRect().left, 300 * 2 * dpiScale);
+    EXPECT_EQ(rabbitWindowRect().top, 200 * 2 * dpiScale);
+}
