@@ -18,6 +18,9 @@ int64_t nearest(int64_t numerator, int64_t denominator) {
 } // namespace
 
 bool sizeOffered(int size, int mainWidth, int mainHeight, int dpiFactor) {
+    if (size == SMALLEST_SIZE) {
+        return true;
+    }
     if (size < SMALLEST_SIZE || size > LARGEST_SIZE || dpiFactor < 1) {
         return false;
     }

@@ -8,9 +8,10 @@ struct RabbitPoint {
     int32_t y;
 };
 
-// A size is offered where the main monitor, in that size's rabbit pixels, still holds the
-// standing rabbit whole at its home: mainWidth x mainHeight are screen pixels, dpiFactor
-// the display's whole factor.
+// A larger size is offered where the main monitor, in that size's rabbit pixels, still
+// holds the standing rabbit whole at its home: mainWidth x mainHeight are screen pixels,
+// dpiFactor the display's whole factor. The smallest is always offered: it is the one
+// every other gives way to.
 bool sizeOffered(int size, int mainWidth, int mainHeight, int dpiFactor);
 
 // The top-left corner, in rabbit pixels of newScale screen pixels each, that keeps the

@@ -66,7 +66,7 @@ TEST(SizeRuleTest, OffersTheSizesThatHoldTheRabbitWholeAtHome) {
         {1920, 1080, 1, true, true, false}, {2560, 1440, 1, true, true, true},
         {1120, 776, 1, true, true, false},  {1119, 776, 1, true, false, false},
         {1120, 775, 1, true, false, false}, {3840, 2160, 2, true, true, false},
-        {1024, 768, 1, true, false, false}, {800, 600, 2, false, false, false},
+        {1024, 768, 1, true, false, false}, {800, 600, 2, true, false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(sizeOffered(1, c.width, c.height, c.dpiFactor), c.one) << c.width;
