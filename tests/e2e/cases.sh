@@ -174,3 +174,19 @@ test_on_two_monitors_free_activity_walks_across_the_join() {
     awk '$1 < 1024 { left = 1 } $1 >= 1024 { main = 1 } END { exit !(left && main) }' \
         "$RABBIT_DIR/moves.txt" || fail "the rabbit never stood on both sides of the join"
 }
+
+test_a_garbled_settings_file_gives_the_defaults_and_is_left_alone() {
+    RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
+    printf '[varnok]\r\nsize=2\x00\x01\xfe\r\nghost=1\r\n' >"$RABBIT_DIR/varnok.ini"
+    cp "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/garbled.ini"
+    cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
+    printf '%s' "$(rabbit_hex)" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
+    restart_rabbit || return
+    expect_eq "window with a garbled varnok.ini" "500 300 60 88" \
+        "$(window_geometry "$RABBIT_WINDOW")" || return
+    xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY | grep -q 'not found' ||
+        fail "the rabbit is translucent: $(xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY)" ||
+        return
+    choose_exit || return
+    cmp -s "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/garbled.ini" || fail "varnok.ini was changed"
+}
