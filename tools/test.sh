@@ -2,8 +2,8 @@
 # Builds the rabbit and runs all its tests: the core's host tests, the Windows tests
 # under Wine (built by GCC and again by clang, the core's tests with them), a reading of
 # the sources against MSVC's warnings, the end-to-end tests of the real program, and the
-# reproducibility of the download package. Ends with one line "N passed, N failed" over
-# all of them and fails when any layer fails.
+# reproducibility of the download package. Ends with one line "N passed, N failed,
+# N skipped" over all of them and fails when any layer fails.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo" || exit 1
@@ -11,7 +11,7 @@ cd "$repo" || exit 1
 # shellcheck source=tools/xvfb.sh
 source "$repo/tools/xvfb.sh"
 
-passed=0 failed=0
+passed=0 failed=0 skipped=0
 logs=$repo/build/test-logs
 mkdir -p "$logs"
 
@@ -29,16 +29,20 @@ layer() {
     return 1
 }
 
-# count_ctest NAME: adds the counts of ctest's closing line to the sums. A run whose
-# tests failed has already counted them here, not as a failing step.
+# count_ctest NAME: adds the counts of ctest's closing lines to the sums. A run whose
+# tests failed has already counted them here, not as a failing step. ctest counts a
+# skipped test among the passed ones and names it, with any disabled one, under "The
+# following tests did not run:"; here each of those is a skip and none a pass.
 count_ctest() {
-    local line total bad
+    local line total bad notRun
     line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$logs/$1.log" | tail -n 1)
     [ -n "$line" ] || return 0
     bad=$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")
     total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")
-    passed=$((passed + total - bad))
+    notRun=$(sed -n '/^The following tests did not run:$/,/^$/p' "$logs/$1.log")
+    passed=$((passed + total - bad - $(grep -c ' (Skipped)$' <<<"$notRun")))
     failed=$((failed + bad))
+    skipped=$((skipped + $(grep -cE ' \((Skipped|Disabled)\)$' <<<"$notRun")))
 }
 
 run_ctest() {
@@ -139,5 +143,5 @@ if layer package-reproducible tools/check-package-reproducible.sh; then
 fi
 
 echo "== all layers in $(($(date +%s) - started)) s; logs in $logs"
-echo "$passed passed, $failed failed"
+echo "$passed passed, $failed failed, $skipped skipped"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

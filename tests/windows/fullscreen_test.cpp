@@ -4,6 +4,8 @@
 // stacking does not follow the topmost band.
 #include <windows.h>
 
+#include <dwmapi.h>
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -20,16 +22,24 @@ namespace {
 constexpr int WAIT_MS = 10000;
 constexpr int STEP_MS = 20;
 
-BOOL CALLBACK collectVisible(HWND window, LPARAM list) {
-    if (IsWindowVisible(window)) {
+// Windows keeps some windows visible while it hides them from the screen (the Start
+// window of Windows Server 2022, for one); where it cannot say, a window is not cloaked.
+bool cloaked(HWND window) {
+    DWORD cloak = 0;
+    return SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloak, sizeof cloak)) &&
+           cloak != 0;
+}
+
+BOOL CALLBACK collectShown(HWND window, LPARAM list) {
+    if (IsWindowVisible(window) && !cloaked(window)) {
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     }
     return TRUE;
 }
 
-std::vector<HWND> visibleFrontToBack() {
+std::vector<HWND> shownFrontToBack() {
     std::vector<HWND> windows;
-    EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&windows));
+    EnumWindows(collectShown, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 
@@ -37,13 +47,26 @@ bool topmost(HWND window) {
     return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-bool rabbitFirstAndTopmost() {
-    const std::vector<HWND> windows = visibleFrontToBack();
-    return !windows.empty() && windows.front() == mainWindow && topmost(mainWindow);
+bool ours(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
+// In front as far as the rabbit decides it: topmost, before the film and every other
+// window of this process. The shell keeps bands of its own above all topmost windows, and
+// Explorer may raise its taskbar in the same moment the rabbit raises itself, so the
+// windows of other programs may stand before it in either order.
+bool rabbitInFront(HWND film) {
+    const std::vector<HWND> windows = shownFrontToBack();
+    const auto rabbit = std::find(windows.begin(), windows.end(), mainWindow);
+    return rabbit != windows.end() && topmost(mainWindow) &&
+           std::none_of(windows.begin(), rabbit,
+                        [&](HWND window) { return window == film || ours(window); });
 }
 
 bool rabbitBehind(HWND other) {
-    const std::vector<HWND> windows = visibleFrontToBack();
+    const std::vector<HWND> windows = shownFrontToBack();
     const auto rabbit = std::find(windows.begin(), windows.end(), mainWindow);
     const auto front = std::find(windows.begin(), windows.end(), other);
     return front < rabbit && rabbit != windows.end() && !topmost(mainWindow);
@@ -51,7 +74,7 @@ bool rabbitBehind(HWND other) {
 
 std::string describeZOrder() {
     std::string order = "front to back:";
-    for (HWND window : visibleFrontToBack()) {
+    for (HWND window : shownFrontToBack()) {
         wchar_t name[64] = {};
         GetClassNameW(window, name, 64);
         order += " " + narrow(name) + (topmost(window) ? "(topmost)" : "");
@@ -111,7 +134,7 @@ class TwoMonitorsFullscreenTest : public RabbitWindowTest {};
 
 TEST_F(FullscreenTest, TheRabbitStandsBehindAFullscreenWindowUntilItLeavesFullscreenOrCloses) {
     ASSERT_NE(createRabbitWindow(), nullptr);
-    ASSERT_TRUE(rabbitFirstAndTopmost()) << describeZOrder();
+    ASSERT_TRUE(rabbitInFront(nullptr)) << describeZOrder();
     StandIn standIn;
     ASSERT_TRUE(standIn.start());
     HWND film = nullptr;
@@ -125,12 +148,12 @@ TEST_F(FullscreenTest, TheRabbitStandsBehindAFullscreenWindowUntilItLeavesFullsc
 
     // Maximised with a caption: it covers the screen, yet the rabbit is back in front.
     PostMessageW(film, WM_APP, 0, 0);
-    EXPECT_TRUE(pumpUntil(rabbitFirstAndTopmost)) << describeZOrder();
+    EXPECT_TRUE(pumpUntil([&] { return rabbitInFront(film); })) << describeZOrder();
     PostMessageW(film, WM_APP, 0, 0);
     EXPECT_TRUE(pumpUntil([&] { return rabbitBehind(film); })) << describeZOrder();
 
     PostMessageW(film, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(pumpUntil([&] { return standIn.ended() && rabbitFirstAndTopmost(); }))
+    EXPECT_TRUE(pumpUntil([&] { return standIn.ended() && rabbitInFront(nullptr); }))
         << describeZOrder();
 }
 
@@ -154,7 +177,7 @@ TEST_F(TwoMonitorsFullscreenTest, AFilmOnOneMonitorLeavesTheRabbitOnTheOtherOnTo
         GTEST_SKIP() << FOREGROUND_KEPT;
     }
     pumpMessages(500);
-    EXPECT_TRUE(rabbitFirstAndTopmost()) << describeZOrder();
+    EXPECT_TRUE(rabbitInFront(film)) << describeZOrder();
 
     posX = 200;
     posY = 150;

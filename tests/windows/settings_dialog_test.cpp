@@ -62,13 +62,12 @@ std::wstring programPath() {
     return path;
 }
 
-// A key handle that no longer opens anything, as the machine's key is for a user
-// without the rights to it.
-HKEY closedKey() {
-    HKEY key = nullptr;
-    RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, &key);
-    RegCloseKey(key);
-    return key;
+// A root that opens nothing, as the machine's key is for a user without the rights to it.
+// No key ever has this value (Windows reads it as the process's own pseudo handle), so the
+// registry refuses it whatever keys are open, where a closed key's value may come back as
+// a new key's.
+HKEY unusableRoot() {
+    return static_cast<HKEY>(INVALID_HANDLE_VALUE);
 }
 
 int32_t savedWord(std::size_t offset) {
@@ -175,7 +174,7 @@ TEST_F(SettingsDialogTest, TickingWritesTheRunValueAtOnceAndUntickingDeletesIt) 
 }
 
 TEST_F(SettingsDialogTest, WithoutTheMachinesKeyTheUsersRunKeyIsUsed) {
-    autoStartRoots[0] = closedKey();
+    autoStartRoots[0] = unusableRoot();
     open();
     clickButton(dialog, IDC_AUTO_START);
     EXPECT_EQ(autoStart, 1);
@@ -192,8 +191,8 @@ TEST_F(SettingsDialogTest, WithoutTheMachinesKeyTheUsersRunKeyIsUsed) {
 }
 
 TEST_F(SettingsDialogTest, WhenNoRunKeyTakesTheValueTheBoxIsUntickedAgain) {
-    autoStartRoots[0] = closedKey();
-    autoStartRoots[1] = closedKey();
+    autoStartRoots[0] = unusableRoot();
+    autoStartRoots[1] = unusableRoot();
     open();
     clickButton(dialog, IDC_AUTO_START);
     EXPECT_EQ(autoStart, 0);

@@ -62,7 +62,8 @@ TEST_F(StartupTest, AltWithQuestionMarkOrSlashOpensTheAboutBox) {
         SCOPED_TRACE(static_cast<char>(key));
         const std::size_t before = boxes.seen.size();
         // A character typed with Alt arrives as WM_SYSCHAR with the context bit set.
-        MSG message = {mainWindow, WM_SYSCHAR, key, 1 << 29, 0, {0, 0}};
+        constexpr LPARAM ALT_CONTEXT = LPARAM{1} << 29;
+        MSG message = {mainWindow, WM_SYSCHAR, key, ALT_CONTEXT, 0, {0, 0}};
         EXPECT_NE(TranslateAcceleratorW(message.hwnd, accelerators, &message), 0);
         EXPECT_EQ(boxes.seen.size(), before + 1) << boxes.describe();
     }
