@@ -5,6 +5,9 @@ constexpr int SPRITE_COUNT = 34;
 constexpr int FIRST_SPRITE_ID = 133;
 constexpr int LAST_SPRITE_ID = 166;
 constexpr int STANDING_SPRITE = 146;
+// The standing picture's size: the part of the rabbit that the walks keep on a monitor.
+constexpr int STANDING_WIDTH = 60;
+constexpr int STANDING_HEIGHT = 88;
 
 constexpr int spriteLoadOrder[SPRITE_COUNT] = {146, 133, 163, 164, 165, 166, 136, 134, 135,
                                                137, 138, 140, 139, 141, 142, 143, 144, 145,

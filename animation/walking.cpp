@@ -6,6 +6,7 @@
 
 #include "animation/phase_table.h"
 #include "animation/pose_table.h"
+#include "animation/sprite_ids.h"
 #include "desktop/desktop.h"
 #include "desktop/monitor_layout.h"
 #include "desktop/running_state.h"
@@ -81,20 +82,28 @@ const Movement movements[] = {
      std::size(diagRightFrames)},
 };
 
+// A right edge past 32 bits wraps below the left one and so shows on no monitor.
+ScreenRect standingAt(int32_t x, int32_t y) {
+    return {x, y, wrapAdd(x, STANDING_WIDTH), wrapAdd(y, STANDING_HEIGHT)};
+}
+
 // The wraps are not symmetric: going right the rabbit leaves its row of monitors whole
-// and comes back whole at the row's left edge.
+// and comes back whole at the row's left edge. The step down follows the column the step
+// sideways has brought the rabbit to, so that coming back at the far end of a row never
+// leaves it below that row, in a corner no monitor fills.
 void moveWrapped(const Movement& movement) {
-    const WalkBounds bounds = walkBoundsAt(posX, posY);
+    const WalkLine row = walkRowOf(standingAt(posX, posY));
     const int32_t x = wrapAdd(posX, movement.dx);
     if (movement.dx < 0) {
-        const bool offLeft = int64_t{x} <= int64_t{bounds.rowLeft} + LEFT_WRAP_AT;
-        posX = offLeft ? bounds.rowRight - movement.rightEdgeInset : x;
+        const bool offLeft = int64_t{x} <= int64_t{row.start} + LEFT_WRAP_AT;
+        posX = offLeft ? row.end - movement.rightEdgeInset : x;
     } else {
-        posX = x >= bounds.rowRight ? bounds.rowLeft : x;
+        posX = x >= row.end ? row.start : x;
     }
     if (movement.dy != 0) {
+        const WalkLine column = walkColumnOf(standingAt(posX, posY));
         const int32_t y = wrapAdd(posY, movement.dy);
-        posY = y >= bounds.colBottom ? bounds.colTop : y;
+        posY = y >= column.end ? column.start : y;
     }
 }
 

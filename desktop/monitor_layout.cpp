@@ -2,6 +2,8 @@
 #include "desktop/monitor_layout.h"
 
 #include <algorithm>
+#include <climits>
+#include <utility>
 #include <vector>
 
 #include "desktop/running_state.h"
@@ -27,34 +29,24 @@ Extent along(const ScreenRect& m, bool row) {
     return row ? Extent{m.left, m.right} : Extent{m.top, m.bottom};
 }
 
-// Wide enough for a point anywhere in 32 bits, and its square too.
-uint64_t distanceOutside(int64_t point, Extent extent) {
-    if (point < extent.low) {
-        return static_cast<uint64_t>(extent.low - point);
-    }
-    return point >= extent.high ? static_cast<uint64_t>(point - extent.high + 1) : 0;
+bool overlap(const ScreenRect& a, const ScreenRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// The monitor a row or column starts from: the one that holds the point; else, of those
-// whose extent across the line holds it, the nearest along the line; else the nearest
-// of all. A rabbit hanging off a monitor beside a shorter one thus stays in the row it
-// walks in, rather than joining the shorter one's row below that one's bottom.
-const ScreenRect& lineStart(const std::vector<ScreenRect>& all, bool row, int32_t x, int32_t y) {
-    const int32_t onLine = row ? x : y;
-    const int32_t crossing = row ? y : x;
+// How far below and to the right of the rabbit's top-left corner a monitor begins,
+// compared row first. A monitor that shows the rabbit begins before the rabbit's far
+// edges, so the differences stay small.
+std::pair<int, int> offsetFrom(const ScreenRect& rabbit, const ScreenRect& m) {
+    return {std::max(m.top, rabbit.top) - rabbit.top, std::max(m.left, rabbit.left) - rabbit.left};
+}
+
+const ScreenRect& rabbitsMonitor(const std::vector<ScreenRect>& all, const ScreenRect& rabbit) {
     const ScreenRect* best = &all.front();
-    bool bestCrosses = false;
-    uint64_t bestDistance = UINT64_MAX;
+    std::pair<int, int> bestOffset = {INT_MAX, INT_MAX};
     for (const ScreenRect& m : all) {
-        const uint64_t alongLine = distanceOutside(onLine, along(m, row));
-        const uint64_t acrossLine = distanceOutside(crossing, along(m, !row));
-        const bool crosses = acrossLine == 0;
-        const uint64_t distance =
-            crosses ? alongLine : alongLine * alongLine + acrossLine * acrossLine;
-        if ((crosses && !bestCrosses) || (crosses == bestCrosses && distance < bestDistance)) {
+        if (overlap(m, rabbit) && offsetFrom(rabbit, m) < bestOffset) {
             best = &m;
-            bestCrosses = crosses;
-            bestDistance = distance;
+            bestOffset = offsetFrom(rabbit, m);
         }
     }
     return *best;
@@ -83,22 +75,32 @@ void grow(const std::vector<ScreenRect>& all, bool row, int32_t crossing, int32_
         }
     }
 }
+
+// The rabbit's monitor shows part of the rabbit, so the pixel row (or column) the line
+// runs along lies within the rabbit as well as on every monitor of the line.
+WalkLine lineOf(const ScreenRect& rabbit, bool row) {
+    const std::vector<ScreenRect>& all = layout();
+    const ScreenRect& home = rabbitsMonitor(all, rabbit);
+    const Extent across = along(home, !row);
+    const int32_t crossing =
+        std::max(across.low, std::min(row ? rabbit.top : rabbit.left, across.high - 1));
+    const Extent start = along(home, row);
+    WalkLine line = {start.low, start.high};
+    grow(all, row, crossing, line.start, line.end);
+    return line;
+}
 } // namespace
 
-WalkBounds walkBoundsAt(int32_t x, int32_t y) {
-    const std::vector<ScreenRect>& all = layout();
-    const ScreenRect& rowStart = lineStart(all, true, x, y);
-    const ScreenRect& columnStart = lineStart(all, false, x, y);
-    WalkBounds bounds = {rowStart.left, rowStart.right, columnStart.top, columnStart.bottom};
-    grow(all, true, y, bounds.rowLeft, bounds.rowRight);
-    grow(all, false, x, bounds.colTop, bounds.colBottom);
-    return bounds;
+WalkLine walkRowOf(const ScreenRect& rabbit) {
+    return lineOf(rabbit, true);
+}
+
+WalkLine walkColumnOf(const ScreenRect& rabbit) {
+    return lineOf(rabbit, false);
 }
 
 bool onAnyMonitor(const ScreenRect& area) {
     const std::vector<ScreenRect>& all = layout();
-    return std::any_of(all.begin(), all.end(), [&area](const ScreenRect& m) {
-        return m.left < area.right && area.left < m.right && m.top < area.bottom &&
-               area.top < m.bottom;
-    });
+    return std::any_of(all.begin(), all.end(),
+                       [&area](const ScreenRect& m) { return overlap(m, area); });
 }

@@ -175,6 +175,21 @@ test_on_two_monitors_free_activity_walks_across_the_join() {
         "$RABBIT_DIR/moves.txt" || fail "the rabbit never stood on both sides of the join"
 }
 
+# On a main 1280 x 1024 monitor with a 1024 x 768 one directly below it at (0, 1024),
+# where X root = Windows screen. The first walk, four steps of 10 px left, leaves the
+# rabbit hanging 30 px off the left edge of both; the next, down to the right by (9, 5),
+# crosses the join at y = 1024 at its first step, onto the lower monitor.
+test_on_stacked_monitors_a_rabbit_hanging_off_the_left_edge_walks_down_onto_the_lower_one() {
+    start_rabbit "$(rabbit_hex posX=10 posY=1020)" || return
+    track_window "$RABBIT_WINDOW" 4000 >"$RABBIT_DIR/moves.txt" &
+    local tracker=$!
+    choose "$MENU_FREE" || return
+    wait "$tracker"
+    expect_eq "positions while walking" \
+        "10,1020 0,1020 -10,1020 -20,1020 -30,1020 -21,1025 -12,1030 -3,1035 6,1040 15,1045 24,1050 " \
+        "$(awk '{ print $1 "," $2 }' "$RABBIT_DIR/moves.txt" | uniq | head -n 11 | tr '\n' ' ')"
+}
+
 test_a_garbled_settings_file_gives_the_defaults_and_is_left_alone() {
     RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
     printf '[varnok]\r\nsize=2\x00\x01\xfe\r\nghost=1\r\n' >"$RABBIT_DIR/varnok.ini"

@@ -87,18 +87,22 @@ monitors_session() {
 
 # The cases named test_at_192dpi_... see a 200 % display, on a screen twice the size;
 # those named test_on_two_monitors_... a main 1280 x 1024 monitor with a 1024 x 768 one
-# on its left, which Windows puts at (-1024, 0): X root = Windows screen + (1024, 0).
-usual=() scaled=() twoMonitors=()
+# on its left, which Windows puts at (-1024, 0): X root = Windows screen + (1024, 0);
+# those named test_on_stacked_monitors_... the same two with the 1024 x 768 one directly
+# below the main one, at (0, 1024): X root = Windows screen.
+usual=() scaled=() twoMonitors=() stackedMonitors=()
 for name in "${cases[@]}"; do
     case $name in
     test_at_192dpi_*) scaled+=("$name") ;;
     test_on_two_monitors_*) twoMonitors+=("$name") ;;
+    test_on_stacked_monitors_*) stackedMonitors+=("$name") ;;
     *) usual+=("$name") ;;
     esac
 done
 session 96 1024x768 "${usual[@]}" || failed=$((failed + 1))
 session 192 2048x1536 "${scaled[@]}" || failed=$((failed + 1))
 monitors_session 1280x1024+1024+0,1024x768+0+0 "${twoMonitors[@]}" || failed=$((failed + 1))
+monitors_session 1280x1024+0+0,1024x768+0+1024 "${stackedMonitors[@]}" || failed=$((failed + 1))
 
 if [ "$failed" -eq 0 ] && [ -z "${E2E_KEEP:-}" ]; then
     rm -rf "$E2E_WORK"

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "animation/sprite_ids.h"
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -143,6 +145,13 @@ TEST(Pictures, EverySpriteHasItsSizeDepthAndACleanGreenBackground) {
         EXPECT_EQ(nearKey, 0) << "rabbit pixels close to the key colour";
         EXPECT_GT(opaque * 4, s.width * s.height) << "at least a quarter of the frame is rabbit";
     }
+}
+
+// The walks keep this much of the rabbit on a monitor.
+TEST(Pictures, TheStandingPictureIsTheSizeTheWalksKeepShown) {
+    const Picture standing = sprite(STANDING_SPRITE);
+    EXPECT_EQ(standing.width, STANDING_WIDTH);
+    EXPECT_EQ(standing.height, STANDING_HEIGHT);
 }
 
 TEST(Pictures, BlinkHasTheStandingOutline) {
