@@ -21,9 +21,11 @@
 #include "windows/dialogs/settings_dialog.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/fullscreen_watch.h"
+#include "windows/hotkey.h"
 #include "windows/monitors.h"
 #include "windows/save_file.h"
 #include "windows/sprite_bank.h"
+#include "windows/tray_icon.h"
 
 HINSTANCE appInstance;
 HWND mainWindow;
@@ -74,6 +76,8 @@ void onCreate(HWND window) {
     SetWindowRgn(window, windowShape, TRUE);
     pose = 0;
     watchForFullscreen(window);
+    startTrayIcon();
+    registerHotkeyAtStart(trayWindow);
 }
 
 // A monitor plugged in or out, or another resolution: the walks follow the new layout,
@@ -90,6 +94,8 @@ void onDisplayChange(HWND window) {
 }
 
 void onDestroy() {
+    unregisterHotkey(trayWindow);
+    stopTrayIcon();
     stopWatchingForFullscreen();
     releaseSpriteBank();
     stopAnimationTimers();
@@ -193,6 +199,7 @@ LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_COMMAND:
         if (runCommand(window, LOWORD(wParam))) {
+            refreshTrayTip();
             return 0;
         }
         break;
