@@ -174,3 +174,28 @@ test_on_two_monitors_free_activity_walks_across_the_join() {
     awk '$1 < 1024 { left = 1 } $1 >= 1024 { main = 1 } END { exit !(left && main) }' \
         "$RABBIT_DIR/moves.txt" || fail "the rabbit never stood on both sides of the join"
 }
+
+# The icon in the notification area: its menu's last item ends the program as the rabbit's
+# own 退出 does, saving.
+test_the_rabbit_sits_in_the_notification_area() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    wait_until 5 tray_icon >/dev/null || fail "no icon in the notification area" || return
+    click_tray_icon 3 || return
+    sleep 0.4
+    xdotool key --delay 60 Up Return
+    wait_for_rabbit_exit || return
+    expect_save "$(rabbit_hex)"
+}
+
+test_left_clicks_on_the_tray_icon_hide_and_show_the_rabbit() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    wait_until 5 tray_icon >/dev/null || fail "no icon in the notification area" || return
+    click_tray_icon 1 || return
+    wait_until 5 window_gone '^varnok$' || fail "the rabbit did not hide" || return
+    click_tray_icon 1 || return
+    RABBIT_WINDOW=$(wait_for_window '^varnok$' 5) || fail "the rabbit did not come back" || return
+    expect_eq "window shown again" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" || return
+    choose_exit
+}
