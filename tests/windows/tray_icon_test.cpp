@@ -91,15 +91,21 @@ TEST_F(TrayIconTest, GoesAtTheEndOfTheSessionAndOfTheProgram) {
     EXPECT_FALSE(shownAsItsWindowWent);
 }
 
-TEST_F(TrayIconTest, MenuFollowsHiddenGhostAndSize) {
+// While one of the rabbit's boxes is open, its window is disabled and its own menu cannot
+// open: its commands and exit are greyed here too.
+TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
     const struct {
         bool hidden;
         bool ghost;
+        bool boxOpen;
         const char* first;
-    } states[] = {{false, false, "隱藏兔子"}, {true, true, "顯示兔子"}, {false, true, "隱藏兔子"}};
+    } states[] = {{false, false, false, "隱藏兔子"},
+                  {true, true, false, "顯示兔子"},
+                  {false, true, true, "隱藏兔子"}};
     for (const auto& state : states) {
         state.hidden ? hideRabbit() : showRabbit();
         setGhostMode(state.ghost);
+        EnableWindow(mainWindow, state.boxOpen ? FALSE : TRUE);
         HMENU menu = createTrayMenu();
         EXPECT_EQ(GetMenuItemCount(menu), 8);
         EXPECT_EQ(itemText(menu, 0), state.first);
@@ -111,10 +117,14 @@ TEST_F(TrayIconTest, MenuFollowsHiddenGhostAndSize) {
         }
         EXPECT_EQ(itemText(menu, TRAY_MAIN_MENU_POSITION), "主選單");
         EXPECT_EQ(GetSubMenu(menu, TRAY_MAIN_MENU_POSITION), popupMenu);
+        const UINT rabbitMenu = GetMenuState(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION);
+        EXPECT_EQ((rabbitMenu & MF_GRAYED) != 0, state.boxOpen);
         EXPECT_EQ(itemText(menu, 7), "退出(&X)");
+        EXPECT_EQ((itemState(menu, IDM_EXIT) & MF_GRAYED) != 0, state.boxOpen);
         destroyTrayMenu(menu);
         EXPECT_TRUE(IsMenu(popupMenu));
     }
+    EnableWindow(mainWindow, TRUE);
     showRabbit();
     setGhostMode(false);
 }
@@ -124,19 +134,5 @@ TEST_F(TrayIconTest, TheHotkeyHidesAndShowsTheRabbit) {
     EXPECT_TRUE(rabbitHidden());
     SendMessageW(trayWindow, WM_HOTKEY, 1, 0);
     EXPECT_FALSE(rabbitHidden());
-}
-
-// Its own menu cannot open while one of the rabbit's boxes is open, nor reach it from here.
-TEST_F(TrayIconTest, MenuGreysTheRabbitsCommandsAndExitWhileItsBoxIsOpen) {
-    EnableWindow(mainWindow, FALSE);
-    HMENU menu = createTrayMenu();
-    EXPECT_NE(GetMenuState(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION) & MF_GRAYED, 0u);
-    EXPECT_NE(itemState(menu, IDM_EXIT) & MF_GRAYED, 0u);
-    destroyTrayMenu(menu);
-    EnableWindow(mainWindow, TRUE);
-    menu = createTrayMenu();
-    EXPECT_EQ(GetMenuState(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION) & MF_GRAYED, 0u);
-    EXPECT_EQ(itemState(menu, IDM_EXIT) & MF_GRAYED, 0u);
-    destroyTrayMenu(menu);
 }
 } // namespace
