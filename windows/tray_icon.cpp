@@ -21,6 +21,9 @@ namespace {
 constexpr wchar_t TRAY_CLASS[] = L"VARNOK_TRAY";
 constexpr UINT ICON_ID = 1;
 constexpr UINT ICON_MESSAGE = WM_APP + 1;
+// Posted as the window is made: loading the shell for the icon would delay the rabbit's
+// first paint, so the icon comes right after it.
+constexpr UINT ADD_ICON_MESSAGE = WM_APP + 2;
 constexpr int SMALL_ICON_PIXELS = 16;
 
 // Broadcast by the shell when its notification area starts, after Explorer restarts too.
@@ -97,6 +100,9 @@ LRESULT CALLBACK trayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case ICON_MESSAGE:
         onIconEvent(wParam, lParam);
         return 0;
+    case ADD_ICON_MESSAGE:
+        addIcon();
+        return 0;
     case WM_HOTKEY:
         toggleRabbitHidden();
         return 0;
@@ -130,7 +136,7 @@ void startTrayIcon() {
     trayWindow = CreateWindowExW(0, MAKEINTATOM(trayClass), nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
                                  nullptr, appInstance, nullptr);
     icon = loadTrayIcon();
-    addIcon();
+    PostMessageW(trayWindow, ADD_ICON_MESSAGE, 0, 0);
 }
 
 void stopTrayIcon() {

@@ -8,8 +8,8 @@
 // Null while no rabbit window exists.
 extern HWND trayWindow;
 
-// Creates the hidden window and adds the icon; where there is no notification area yet,
-// the icon comes when one announces itself.
+// Creates the hidden window; the icon follows once the message loop runs. Where there is
+// no notification area yet, it comes when one announces itself.
 void startTrayIcon();
 // Removes the icon and destroys the window.
 void stopTrayIcon();

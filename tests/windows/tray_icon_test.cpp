@@ -64,6 +64,7 @@ class TrayIconTest : public RabbitWindowTest {
         writeRabbitSave(200, 150);
         ASSERT_NE(createRabbitWindow(), nullptr);
         ASSERT_NE(trayWindow, nullptr);
+        pumpMessages(0);
     }
 };
 
