@@ -17,7 +17,7 @@ UINT sizeCommand(int size) {
 }
 
 UINT greyedUnless(bool enabled) {
-    return MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED);
+    return enabled ? MF_ENABLED : MF_GRAYED;
 }
 
 void setItemText(HMENU menu, UINT command, const std::wstring& text) {
@@ -64,17 +64,18 @@ HMENU createTrayMenu() {
     }
     CheckMenuItem(menu, IDM_TRAY_GHOST, MF_BYCOMMAND | (ghostModeOn() ? MF_CHECKED : MF_UNCHECKED));
     for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
-        EnableMenuItem(menu, sizeCommand(size), greyedUnless(rabbitSizeOffered(size)));
+        EnableMenuItem(menu, sizeCommand(size),
+                       MF_BYCOMMAND | greyedUnless(rabbitSizeOffered(size)));
     }
     CheckMenuRadioItem(menu, sizeCommand(SMALLEST_SIZE), sizeCommand(LARGEST_SIZE),
                        sizeCommand(rabbitSize()), MF_BYCOMMAND);
     // While one of the rabbit's boxes or dialogs is open its window is disabled and its own
     // menu cannot open: its commands, and exit, wait until that closes here too.
     const bool rabbitFree = IsWindowEnabled(mainWindow) != FALSE;
-    InsertMenuW(menu, TRAY_MAIN_MENU_POSITION,
-                MF_BYPOSITION | MF_POPUP | (rabbitFree ? MF_ENABLED : MF_GRAYED),
+    InsertMenuW(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION | MF_POPUP | greyedUnless(rabbitFree),
                 reinterpret_cast<UINT_PTR>(popupMenu), resourceString(IDS_TRAY_MAIN_MENU).c_str());
-    EnableMenuItem(menu, IDM_EXIT, greyedUnless(rabbitFree));
+    // By position: by its command, the rabbit's own menu's exit would be found first.
+    EnableMenuItem(menu, TRAY_EXIT_POSITION, MF_BYPOSITION | greyedUnless(rabbitFree));
     return menu;
 }
 

@@ -6,6 +6,7 @@
 
 // Position of "主選單", the rabbit's own menu, the very same menu with its states.
 constexpr int TRAY_MAIN_MENU_POSITION = 5;
+constexpr int TRAY_EXIT_POSITION = 7;
 
 // Built afresh for each opening, with the states of that moment.
 HMENU createTrayMenu();

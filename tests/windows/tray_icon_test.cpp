@@ -120,8 +120,10 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
         EXPECT_EQ(GetSubMenu(menu, TRAY_MAIN_MENU_POSITION), popupMenu);
         const UINT rabbitMenu = GetMenuState(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION);
         EXPECT_EQ((rabbitMenu & MF_GRAYED) != 0, state.boxOpen);
-        EXPECT_EQ(itemText(menu, 7), "退出(&X)");
-        EXPECT_EQ((itemState(menu, IDM_EXIT) & MF_GRAYED) != 0, state.boxOpen);
+        EXPECT_EQ(itemText(menu, TRAY_EXIT_POSITION), "退出(&X)");
+        const UINT exit = GetMenuState(menu, TRAY_EXIT_POSITION, MF_BYPOSITION);
+        EXPECT_EQ((exit & MF_GRAYED) != 0, state.boxOpen);
+        EXPECT_EQ(GetMenuState(popupMenu, IDM_EXIT, MF_BYCOMMAND) & MF_GRAYED, 0u);
         destroyTrayMenu(menu);
         EXPECT_TRUE(IsMenu(popupMenu));
     }
