@@ -63,7 +63,7 @@ void notifyTip(DWORD action) {
     data.uCallbackMessage = ICON_MESSAGE;
     data.hIcon = icon;
     shownTip = tipText();
-    shownTip.copy(data.szTip, ARRAYSIZE(data.szTip) - 1);
+    lstrcpynW(data.szTip, shownTip.c_str(), ARRAYSIZE(data.szTip));
     Shell_NotifyIconW(action, &data);
 }
 
