@@ -4,6 +4,12 @@
 // Strings
 #define IDS_APP_TITLE 103 // "varnok", the window title
 #define IDS_CLASS_NAME 109 // "VARNOK", the window class
+// The notification menu's "顯示兔子" and "主選單", and the hotkey dialog's texts.
+#define IDS_TRAY_SHOW 110
+#define IDS_TRAY_MAIN_MENU 111
+#define IDS_HOTKEY_TAKEN 112
+#define IDS_HOTKEY_TAKEN_BOX 113
+#define IDS_HOTKEY_KEY_REFUSED 114
 
 // Icons
 #define IDI_VARNOK 107
@@ -28,6 +34,7 @@
 // Menu and accelerators
 #define IDR_MAIN_MENU 109
 #define IDR_ACCELERATORS 109
+#define IDR_TRAY_MENU 110
 
 // Commands
 #define IDM_ABOUT 104
@@ -41,6 +48,13 @@
 #define IDM_FREE_ACTIVITY 32780
 #define IDM_ITEMS 32781
 #define IDM_SETTINGS 32782
+// The notification menu's own commands, never sent to the rabbit window.
+#define IDM_TRAY_HIDE 32790
+#define IDM_TRAY_GHOST 32791
+#define IDM_TRAY_SIZE_1 32792 // sizes 2 and 3 follow
+#define IDM_TRAY_SIZE_2 32793
+#define IDM_TRAY_SIZE_3 32794
+#define IDM_TRAY_HOTKEY 32795
 
 // Dialogs
 #define IDD_ABOUT 103
@@ -48,6 +62,7 @@
 #define IDD_ITEMS 146
 #define IDD_SETTINGS 157
 #define IDD_BONUS 159
+#define IDD_HOTKEY 161
 
 // Dialog controls
 #define IDC_STATIC -1 // labels, boxes and pictures that no code reaches
@@ -71,3 +86,6 @@
 #define IDC_ABOUT_LINE 1022
 #define IDC_SHOW_GRADE 1024
 #define IDC_GRADE_TEXT 1025
+#define IDC_HOTKEY 1030
+#define IDC_HOTKEY_NONE 1031
+#define IDC_HOTKEY_STATE 1032

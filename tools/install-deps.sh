@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
     mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 clang lld llvm
     wine64 wine xvfb xauth xdotool x11-utils imagemagick fonts-arphic-uming fonts-wine
-    locales libxext-dev python3-pil xxd
+    locales libxext-dev python3-pil xxd trayer
 )
 
 missing=()

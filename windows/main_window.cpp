@@ -23,11 +23,13 @@
 #include "windows/dialogs/status_dialog.h"
 #include "windows/fullscreen_watch.h"
 #include "windows/ghost_mode.h"
+#include "windows/hotkey.h"
 #include "windows/monitors.h"
 #include "windows/preferences_file.h"
 #include "windows/rabbit_size.h"
 #include "windows/save_file.h"
 #include "windows/sprite_bank.h"
+#include "windows/tray_icon.h"
 
 HINSTANCE appInstance;
 HWND mainWindow;
@@ -96,6 +98,8 @@ void onCreate(HWND window) {
     pose = 0;
     applyGhostMode(window);
     watchForFullscreen(window);
+    startTrayIcon();
+    registerHotkeyAtStart(trayWindow);
 }
 
 // A monitor plugged in or out, or another resolution: the walks follow the new layout,
@@ -113,6 +117,8 @@ void onDisplayChange(HWND window) {
 }
 
 void onDestroy() {
+    unregisterHotkey(trayWindow);
+    stopTrayIcon();
     stopWatchingForFullscreen();
     releaseSpriteBank();
     stopAnimationTimers();
@@ -216,6 +222,7 @@ LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_COMMAND:
         if (runCommand(window, LOWORD(wParam))) {
+            refreshTrayTip();
             return 0;
         }
         break;

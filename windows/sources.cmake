@@ -7,17 +7,22 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/file_retry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ghost_mode.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/hotkey.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/monitors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/preferences_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_size.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resource_string.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tray_icon.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tray_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/about_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/bonus_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/hotkey_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/items_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/modal_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/name_field.cpp

@@ -205,3 +205,28 @@ test_a_garbled_settings_file_gives_the_defaults_and_is_left_alone() {
     choose_exit || return
     cmp -s "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/garbled.ini" || fail "varnok.ini was changed"
 }
+
+# The icon in the notification area: its menu's last item ends the program as the rabbit's
+# own 退出 does, saving.
+test_the_rabbit_sits_in_the_notification_area() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    wait_until 5 tray_icon >/dev/null || fail "no icon in the notification area" || return
+    click_tray_icon 3 || return
+    sleep 0.4
+    xdotool key --delay 60 Up Return
+    wait_for_rabbit_exit || return
+    expect_save "$(rabbit_hex)"
+}
+
+test_left_clicks_on_the_tray_icon_hide_and_show_the_rabbit() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    wait_until 5 tray_icon >/dev/null || fail "no icon in the notification area" || return
+    click_tray_icon 1 || return
+    wait_until 5 window_gone '^varnok$' || fail "the rabbit did not hide" || return
+    click_tray_icon 1 || return
+    RABBIT_WINDOW=$(wait_for_window '^varnok$' 5) || fail "the rabbit did not come back" || return
+    expect_eq "window shown again" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" || return
+    choose_exit
+}

@@ -87,6 +87,32 @@ wait_for_rabbit_exit() {
     RABBIT_PID=
 }
 
+# start_tray: Debian's trayer as the screen's notification area, where Wine docks the
+# program's icon; started before the program. Sets TRAY_PANEL and TRAY_PID.
+start_tray() {
+    trayer --edge top --align right --widthtype request --height 24 --transparent false \
+        >/dev/null 2>&1 &
+    TRAY_PID=$!
+    TRAY_PANEL=$(wait_for_window '^panel$' 10) || fail "trayer's panel did not appear"
+}
+
+stop_tray() {
+    [ -n "${TRAY_PID:-}" ] || return 0
+    kill "$TRAY_PID" 2>/dev/null || true
+    wait "$TRAY_PID" 2>/dev/null || true
+    TRAY_PID=
+}
+
+# tray_icon: prints the id of the icon docked in the panel, an X window of Wine's explorer.
+tray_icon() { xwininfo -tree -id "$TRAY_PANEL" | awk '/"explorer.exe"/ { print $1 }' | grep .; }
+
+# click_tray_icon BUTTON: clicks the middle of the icon.
+click_tray_icon() {
+    local icon
+    icon=$(tray_icon) || fail "no icon in the notification area" || return
+    xdotool mousemove --window "$icon" 8 8 click "$1"
+}
+
 # shape_rects ID: the window's X shape rectangles, "x y width height" per line.
 shape_rects() { "$XSHAPE" "$1"; }
 

@@ -17,7 +17,7 @@ if [ "${1:-}" = --case ]; then
     source "$here/lib.sh"
     # shellcheck source=tests/e2e/cases.sh
     source "$here/cases.sh"
-    trap stop_rabbit EXIT
+    trap 'stop_rabbit; stop_tray' EXIT
     trap 'exit 1' TERM
     "$2"
     exit

@@ -1,0 +1,129 @@
+// The hotkey and its dialog: keys another program holds, keys that cannot be a hotkey,
+// none, and Win, which the dialog's control cannot show.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "preferences/preferences.h"
+#include "res/resource.h"
+#include "win_test_support.h"
+#include "windows/dialogs/hotkey_dialog.h"
+#include "windows/hotkey.h"
+#include "windows/resource_string.h"
+#include "windows/tray_icon.h"
+#include "windows/wide_text.h"
+
+namespace {
+constexpr unsigned CTRL_ALT = HOTKEY_CTRL | HOTKEY_ALT;
+const Hotkey HELD_ELSEWHERE = {CTRL_ALT, VK_F10};
+const Hotkey FIRST = {CTRL_ALT, VK_F9};
+const Hotkey FREE = {CTRL_ALT, VK_F8};
+const Hotkey WITH_WIN = {HOTKEY_WIN | HOTKEY_CTRL, VK_F7};
+constexpr WORD TYPED_TAKEN = MAKEWORD(VK_F10, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD TYPED_FREE = MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD TYPED_SPACE = MAKEWORD(VK_SPACE, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD AS_SHOWN = 0xFFFF;
+
+// Whether the program holds the keys: then no other window can register them.
+bool heldByTheProgram(HWND other, const Hotkey& hotkey) {
+    if (RegisterHotKey(other, 2, hotkey.modifiers, static_cast<UINT>(hotkey.key))) {
+        UnregisterHotKey(other, 2);
+        return false;
+    }
+    return true;
+}
+
+class HotkeyDialogTest : public RabbitWindowTest {
+  protected:
+    HWND otherProgram = nullptr;
+
+    void SetUp() override {
+        RabbitWindowTest::SetUp();
+        preferences = Preferences();
+        ASSERT_NE(createRabbitWindow(), nullptr);
+        otherProgram = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                       nullptr, nullptr, nullptr);
+        ASSERT_TRUE(RegisterHotKey(otherProgram, 1, HELD_ELSEWHERE.modifiers,
+                                   static_cast<UINT>(HELD_ELSEWHERE.key)));
+    }
+    void TearDown() override {
+        DestroyWindow(otherProgram);
+        RabbitWindowTest::TearDown();
+        preferences = Preferences();
+    }
+
+    // Starts with `start` as the chosen hotkey, types `typed` into the dialog's control
+    // and presses `button`; a box that follows closes the dialog. The dialog's line, read.
+    std::string runDialog(const Hotkey& start, WORD typed, int button) {
+        preferences.hotkey = start;
+        registerHotkeyAtStart(trayWindow);
+        std::string line;
+        boxes.onOpen = [&](HWND box) {
+            if (GetDlgItem(box, IDC_HOTKEY) == nullptr) {
+                PostMessageW(GetWindow(box, GW_OWNER), WM_COMMAND, IDCANCEL, 0);
+                return 0;
+            }
+            wchar_t text[128] = {};
+            GetDlgItemTextW(box, IDC_HOTKEY_STATE, text, 128);
+            line = narrow(text);
+            if (typed != AS_SHOWN) {
+                SendDlgItemMessageW(box, IDC_HOTKEY, HKM_SETHOTKEY, typed, 0);
+            }
+            return button;
+        };
+        openHotkeyDialog(trayWindow);
+        return line;
+    }
+};
+
+TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
+    const struct {
+        const char* what;
+        Hotkey start;
+        WORD typed;
+        int button;
+        Hotkey after;
+        UINT box; // 0: none
+    } cases[] = {
+        {"free keys", FIRST, TYPED_FREE, IDOK, FREE, 0},
+        {"keys another program holds", FIRST, TYPED_TAKEN, IDOK, FIRST, IDS_HOTKEY_TAKEN_BOX},
+        {"a key no hotkey may have", FIRST, TYPED_SPACE, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
+        {"none", FIRST, TYPED_FREE, IDC_HOTKEY_NONE, Hotkey(), 0},
+        {"cancel", FIRST, TYPED_FREE, IDCANCEL, FIRST, 0},
+        {"Win, left as shown", WITH_WIN, AS_SHOWN, IDOK, WITH_WIN, 0},
+    };
+    for (const auto& c : cases) {
+        boxes.seen.clear();
+        runDialog(c.start, c.typed, c.button);
+        EXPECT_EQ(hotkeyText(preferences.hotkey), hotkeyText(c.after)) << c.what;
+        if (c.after.key != 0) {
+            EXPECT_TRUE(heldByTheProgram(otherProgram, c.after)) << c.what;
+        }
+        if (c.after != c.start) {
+            EXPECT_FALSE(heldByTheProgram(otherProgram, c.start)) << c.what;
+        }
+        EXPECT_FALSE(hotkeyTaken()) << c.what;
+        ASSERT_EQ(boxes.seen.size(), c.box != 0 ? 2u : 1u) << c.what << "\n" << boxes.describe();
+        if (c.box != 0) {
+            EXPECT_EQ(boxes.seen[1].text, narrow(resourceString(c.box))) << c.what;
+        }
+        unregisterHotkey(trayWindow);
+    }
+}
+
+TEST_F(HotkeyDialogTest, KeysTakenByStartUpStayUnregisteredWithoutABoxAndTheDialogSaysSo) {
+    preferences.hotkey = HELD_ELSEWHERE;
+    registerHotkeyAtStart(trayWindow);
+    EXPECT_TRUE(hotkeyTaken());
+    EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
+    const std::string line = runDialog(HELD_ELSEWHERE, AS_SHOWN, IDOK);
+    EXPECT_EQ(line, "Ctrl+Alt+F10" + narrow(resourceString(IDS_HOTKEY_TAKEN)));
+    ASSERT_EQ(boxes.seen.size(), 2u) << boxes.describe();
+    EXPECT_EQ(boxes.seen[1].text, narrow(resourceString(IDS_HOTKEY_TAKEN_BOX)));
+    EXPECT_TRUE(hotkeyTaken());
+}
+} // namespace

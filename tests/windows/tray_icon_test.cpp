@@ -1,0 +1,141 @@
+// The notification icon: there with the rabbit window, back when the notification area
+// starts anew, gone at the end; its menu's items follow the rabbit's state.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "preferences/preferences.h"
+#include "res/resource.h"
+#include "win_test_support.h"
+#include "windows/ghost_mode.h"
+#include "windows/main_window.h"
+#include "windows/rabbit_size.h"
+#include "windows/rabbit_visibility.h"
+#include "windows/tray_icon.h"
+#include "windows/tray_menu.h"
+#include "windows/wide_text.h"
+
+namespace {
+NOTIFYICONDATAW iconOf(HWND window) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof data;
+    data.hWnd = window;
+    data.uID = 1;
+    return data;
+}
+
+// Only an icon that is there can be changed.
+bool iconShown(HWND window) {
+    NOTIFYICONDATAW data = iconOf(window);
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+// Whether the icon was still there as its window went: after that, no one can tell.
+HWND watchedWindow;
+bool shownAsItsWindowWent;
+
+LRESULT CALLBACK watchWindowGo(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_DESTROY && call->hwnd == watchedWindow) {
+        shownAsItsWindowWent = iconShown(watchedWindow);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::string itemText(HMENU menu, UINT position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+    return narrow(text);
+}
+
+UINT itemState(HMENU menu, UINT id) {
+    return GetMenuState(menu, id, MF_BYCOMMAND);
+}
+
+class TrayIconTest : public RabbitWindowTest {
+  protected:
+    void SetUp() override {
+        RabbitWindowTest::SetUp();
+        preferences = Preferences();
+        writeRabbitSave(200, 150);
+        ASSERT_NE(createRabbitWindow(), nullptr);
+        ASSERT_NE(trayWindow, nullptr);
+        pumpMessages(0);
+    }
+};
+
+TEST_F(TrayIconTest, ComesWithTheRabbitAndBackWithANewNotificationArea) {
+    EXPECT_TRUE(iconShown(trayWindow));
+    NOTIFYICONDATAW data = iconOf(trayWindow);
+    ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+    SendMessageW(trayWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(iconShown(trayWindow));
+    EXPECT_FALSE(IsWindowVisible(trayWindow));
+}
+
+TEST_F(TrayIconTest, GoesAtTheEndOfTheSessionAndOfTheProgram) {
+    const HWND owner = trayWindow;
+    SendMessageW(owner, WM_ENDSESSION, TRUE, 0);
+    EXPECT_FALSE(iconShown(owner));
+    SendMessageW(owner, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_TRUE(iconShown(owner));
+    watchedWindow = owner;
+    shownAsItsWindowWent = true;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, watchWindowGo, nullptr, GetCurrentThreadId());
+    destroyRabbitWindow();
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(IsWindow(owner));
+    EXPECT_FALSE(shownAsItsWindowWent);
+}
+
+// While one of the rabbit's boxes is open, its window is disabled and its own menu cannot
+// open: its commands and exit are greyed here too.
+TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
+    const struct {
+        bool hidden;
+        bool ghost;
+        bool boxOpen;
+        const char* first;
+    } states[] = {{false, false, false, "隱藏兔子"},
+                  {true, true, false, "顯示兔子"},
+                  {false, true, true, "隱藏兔子"}};
+    for (const auto& state : states) {
+        state.hidden ? hideRabbit() : showRabbit();
+        setGhostMode(state.ghost);
+        EnableWindow(mainWindow, state.boxOpen ? FALSE : TRUE);
+        HMENU menu = createTrayMenu();
+        EXPECT_EQ(GetMenuItemCount(menu), 8);
+        EXPECT_EQ(itemText(menu, 0), state.first);
+        EXPECT_EQ((itemState(menu, IDM_TRAY_GHOST) & MF_CHECKED) != 0, state.ghost);
+        for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
+            const UINT item = itemState(menu, static_cast<UINT>(IDM_TRAY_SIZE_1 + size - 1));
+            EXPECT_EQ((item & MF_CHECKED) != 0, size == rabbitSize()) << size;
+            EXPECT_EQ((item & MF_GRAYED) != 0, !rabbitSizeOffered(size)) << size;
+        }
+        EXPECT_EQ(itemText(menu, TRAY_MAIN_MENU_POSITION), "主選單");
+        EXPECT_EQ(GetSubMenu(menu, TRAY_MAIN_MENU_POSITION), popupMenu);
+        const UINT rabbitMenu = GetMenuState(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION);
+        EXPECT_EQ((rabbitMenu & MF_GRAYED) != 0, state.boxOpen);
+        EXPECT_EQ(itemText(menu, TRAY_EXIT_POSITION), "退出(&X)");
+        const UINT exit = GetMenuState(menu, TRAY_EXIT_POSITION, MF_BYPOSITION);
+        EXPECT_EQ((exit & MF_GRAYED) != 0, state.boxOpen);
+        EXPECT_EQ(GetMenuState(popupMenu, IDM_EXIT, MF_BYCOMMAND) & MF_GRAYED, 0u);
+        destroyTrayMenu(menu);
+        EXPECT_TRUE(IsMenu(popupMenu));
+    }
+    EnableWindow(mainWindow, TRUE);
+    showRabbit();
+    setGhostMode(false);
+}
+
+TEST_F(TrayIconTest, TheHotkeyHidesAndShowsTheRabbit) {
+    SendMessageW(trayWindow, WM_HOTKEY, 1, 0);
+    EXPECT_TRUE(rabbitHidden());
+    SendMessageW(trayWindow, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(rabbitHidden());
+}
+} // namespace

@@ -1,0 +1,154 @@
+// The notification icon: added with the rabbit window and again whenever the shell's
+// notification area starts anew, removed at the end of the program or of the session.
+#include "windows/tray_icon.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <string>
+
+#include "rabbit/pet_record.h"
+#include "res/resource.h"
+#include "windows/main_window.h"
+#include "windows/rabbit_visibility.h"
+#include "windows/startup.h"
+#include "windows/tray_menu.h"
+#include "windows/wide_text.h"
+
+HWND trayWindow;
+
+namespace {
+constexpr wchar_t TRAY_CLASS[] = L"VARNOK_TRAY";
+constexpr UINT ICON_ID = 1;
+constexpr UINT ICON_MESSAGE = WM_APP + 1;
+// Posted as the window is made: loading the shell for the icon would delay the rabbit's
+// first paint, so the icon comes right after it.
+constexpr UINT ADD_ICON_MESSAGE = WM_APP + 2;
+constexpr int SMALL_ICON_PIXELS = 16;
+
+// Broadcast by the shell when its notification area starts, after Explorer restarts too.
+UINT taskbarCreated;
+HICON icon;
+std::wstring shownTip;
+
+// The small icon holds 16 x 16 only; where the system's small icons are larger (a higher
+// DPI), the program icon's image of that size stays sharp.
+HICON loadTrayIcon() {
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const int id = size > SMALL_ICON_PIXELS ? IDI_VARNOK : IDI_SMALL;
+    return static_cast<HICON>(
+        LoadImageW(appInstance, MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0));
+}
+
+std::wstring tipText() {
+    std::wstring tip = windowTitle;
+    const std::string name = petNameUtf8();
+    if (hasPet != 0 && !name.empty()) {
+        tip += L" - " + widen(name);
+    }
+    return tip;
+}
+
+NOTIFYICONDATAW iconData(UINT flags) {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof data;
+    data.hWnd = trayWindow;
+    data.uID = ICON_ID;
+    data.uFlags = flags;
+    return data;
+}
+
+void notifyTip(DWORD action) {
+    NOTIFYICONDATAW data = iconData(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
+    data.uCallbackMessage = ICON_MESSAGE;
+    data.hIcon = icon;
+    shownTip = tipText();
+    lstrcpynW(data.szTip, shownTip.c_str(), ARRAYSIZE(data.szTip));
+    Shell_NotifyIconW(action, &data);
+}
+
+// Fails quietly where no notification area exists yet.
+void addIcon() {
+    notifyTip(NIM_ADD);
+    // Version 4 reports a click or the keyboard's Enter as one selection, and the menu
+    // key or right click as WM_CONTEXTMENU.
+    NOTIFYICONDATAW data = iconData(0);
+    data.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &data);
+}
+
+void removeIcon() {
+    NOTIFYICONDATAW data = iconData(0);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+}
+
+// Version 4: the event in the low word of lParam, the icon's place on the screen in wParam.
+void onIconEvent(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(lParam)) {
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+        toggleRabbitHidden();
+        break;
+    case WM_CONTEXTMENU:
+        openTrayMenu(trayWindow, {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+        break;
+    }
+}
+
+LRESULT CALLBACK trayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case ICON_MESSAGE:
+        onIconEvent(wParam, lParam);
+        return 0;
+    case ADD_ICON_MESSAGE:
+        addIcon();
+        return 0;
+    case WM_HOTKEY:
+        toggleRabbitHidden();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam != FALSE) {
+            removeIcon();
+        }
+        return 0;
+    }
+    if (message == taskbarCreated) {
+        addIcon();
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+ATOM registerTrayClass() {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = trayWndProc;
+    windowClass.hInstance = appInstance;
+    windowClass.lpszClassName = TRAY_CLASS;
+    return RegisterClassExW(&windowClass);
+}
+} // namespace
+
+void startTrayIcon() {
+    static const ATOM trayClass = registerTrayClass();
+    taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    // A top-level window, never shown: message-only windows miss the shell's broadcast.
+    trayWindow = CreateWindowExW(0, MAKEINTATOM(trayClass), nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                 nullptr, appInstance, nullptr);
+    icon = loadTrayIcon();
+    PostMessageW(trayWindow, ADD_ICON_MESSAGE, 0, 0);
+}
+
+void stopTrayIcon() {
+    removeIcon();
+    DestroyWindow(trayWindow);
+    trayWindow = nullptr;
+    DestroyIcon(icon);
+    icon = nullptr;
+}
+
+void refreshTrayTip() {
+    if (trayWindow != nullptr && tipText() != shownTip) {
+        notifyTip(NIM_MODIFY);
+    }
+}

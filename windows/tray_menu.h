@@ -1,0 +1,17 @@
+// The notification icon's menu: hide, ghost mode, size, the hotkey, the rabbit's own menu
+// and exit.
+#pragma once
+
+#include <windows.h>
+
+// Position of "主選單", the rabbit's own menu, the very same menu with its states.
+constexpr int TRAY_MAIN_MENU_POSITION = 5;
+constexpr int TRAY_EXIT_POSITION = 7;
+
+// Built afresh for each opening, with the states of that moment.
+HMENU createTrayMenu();
+// Takes the rabbit's own menu out again first, so that it outlives this one.
+void destroyTrayMenu(HMENU menu);
+// Opens the menu at a point on the screen for `owner`, the icon's hidden window, and runs
+// the chosen command.
+void openTrayMenu(HWND owner, POINT at);
