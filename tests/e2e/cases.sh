@@ -230,3 +230,55 @@ test_left_clicks_on_the_tray_icon_hide_and_show_the_rabbit() {
     expect_eq "window shown again" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" || return
     choose_exit
 }
+
+# tray_choose KEY...: opens the icon's menu and walks it with the keys (Down from the closed
+# menu reaches its first item: 隱藏兔子, 穿透模式, 大小, 快速鍵…, 主選單, 退出).
+tray_choose() {
+    click_tray_icon 3 || return
+    sleep 0.4
+    xdotool key --delay 60 "$@"
+    sleep 0.3
+}
+
+# Another program's window where the rabbit stands, which prints the presses it gets.
+test_ghost_mode_from_the_tray_lets_clicks_through_to_the_window_below() {
+    start_tray || return
+    wine "$BELOW_EXE" 430 250 200 200 >"$E2E_WORK/below.txt" 2>/dev/null &
+    local below=$! point
+    wait_for_window '^below$' 10 >/dev/null || fail "no window below" || return
+    start_rabbit "$(rabbit_hex)" || return
+    point=$(rabbit_point) || return
+    tray_choose Down Down Return || return
+    xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY | grep -q '= 2155905152$' ||
+        fail "not half opaque: $(xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY)" || return
+    # shellcheck disable=SC2086
+    xdotool mousemove $point click 1
+    wait_until 5 grep -q press "$E2E_WORK/below.txt" ||
+        fail "the click did not reach the window below" || return
+    kill "$below"
+    expect_eq "the rabbit's place" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" || return
+    tray_choose Up Return || return
+    wait_for_rabbit_exit
+}
+
+test_on_a_large_screen_a_restart_keeps_ghost_mode_and_size() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    # 大小, then 2 倍: the feet stay at (530, 388), the rabbit now 120 x 176.
+    tray_choose Down Down Down Right Down Return || return
+    expect_eq "window at twice the size" "470 212 120 176" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    tray_choose Down Down Return || return
+    tray_choose Up Return || return
+    wait_for_rabbit_exit || return
+    expect_eq "varnok.ini" "$(printf '[varnok]\r\nsize=2\r\nghost=1\r\nhotkey=\r\n')" \
+        "$(cat "$RABBIT_DIR/varnok.ini")" || return
+    expect_save "$(rabbit_hex posX=235 posY=106)" || return
+    restart_rabbit || return
+    expect_eq "window after a restart" "470 212 120 176" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY | grep -q '= 2155905152$' ||
+        fail "ghost mode was not kept" || return
+    tray_choose Up Return || return
+    wait_for_rabbit_exit
+}

@@ -37,6 +37,9 @@ E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/varnok-e2e.XXXXXX")
 XSHAPE=$E2E_WORK/xshape
 export VARNOK_EXE E2E_WORK XSHAPE
 gcc -std=c99 -O -Wall -Wextra -o "$XSHAPE" "$here/xshape.c" -lXext -lX11 || exit 1
+BELOW_EXE=$E2E_WORK/below.exe
+export BELOW_EXE
+x86_64-w64-mingw32-gcc -std=c99 -O -Wall -Wextra -o "$BELOW_EXE" "$here/below.c" || exit 1
 # shellcheck source=tools/xvfb.sh
 source "$repo/tools/xvfb.sh"
 # shellcheck source=tools/wine-monitors.sh
@@ -89,18 +92,21 @@ monitors_session() {
 # those named test_on_two_monitors_... a main 1280 x 1024 monitor with a 1024 x 768 one
 # on its left, which Windows puts at (-1024, 0): X root = Windows screen + (1024, 0);
 # those named test_on_stacked_monitors_... the same two with the 1024 x 768 one directly
-# below the main one, at (0, 1024): X root = Windows screen.
-usual=() scaled=() twoMonitors=() stackedMonitors=()
+# below the main one, at (0, 1024): X root = Windows screen; those named
+# test_on_a_large_screen_... a 1920 x 1080 one, which offers the rabbit twice its size.
+usual=() scaled=() twoMonitors=() stackedMonitors=() large=()
 for name in "${cases[@]}"; do
     case $name in
     test_at_192dpi_*) scaled+=("$name") ;;
     test_on_two_monitors_*) twoMonitors+=("$name") ;;
     test_on_stacked_monitors_*) stackedMonitors+=("$name") ;;
+    test_on_a_large_screen_*) large+=("$name") ;;
     *) usual+=("$name") ;;
     esac
 done
 session 96 1024x768 "${usual[@]}" || failed=$((failed + 1))
 session 192 2048x1536 "${scaled[@]}" || failed=$((failed + 1))
+session 96 1920x1080 "${large[@]}" || failed=$((failed + 1))
 monitors_session 1280x1024+1024+0,1024x768+0+0 "${twoMonitors[@]}" || failed=$((failed + 1))
 monitors_session 1280x1024+0+0,1024x768+0+1024 "${stackedMonitors[@]}" || failed=$((failed + 1))
 
