@@ -6,9 +6,6 @@
 #include <iterator>
 
 #include "desktop/desktop.h"
-#include "desktop/running_state.h"
-#include "preferences/preferences.h"
-#include "res/resource.h"
 #include "win_test_support.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/ghost_mode.h"
@@ -86,22 +83,6 @@ TEST_F(GhostModeTest, ClicksGoThroughAndTheSpecifiedStylesComeBack) {
         GTEST_SKIP() << NO_MOUSE_INPUT;
     }
     EXPECT_EQ(clicksBelow, 1) << "the click went to the rabbit, not through it";
-}
-
-TEST_F(GhostModeTest, ARestartKeepsGhostModeAndAGarbledFileIsLeftAlone) {
-    std::ofstream(preferencesFileInTestFolder().c_str(), std::ios::binary) << "[Varnok]\nGHOST=1\n";
-    ASSERT_NE(createRabbitWindow(), nullptr);
-    EXPECT_TRUE(ghostModeOn());
-    EXPECT_NE(GetWindowLongPtrW(mainWindow, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
-    destroyRabbitWindow();
-
-    const std::string garbled("size=\x01\x02\xFF[varnok]\nghost=1\n", 22);
-    std::ofstream(preferencesFileInTestFolder().c_str(), std::ios::binary) << garbled;
-    ASSERT_NE(createRabbitWindow(), nullptr);
-    EXPECT_FALSE(ghostModeOn());
-    EXPECT_EQ(GetWindowLongPtrW(mainWindow, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
-    EXPECT_EQ(preferencesFileText(), garbled);
-    EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
 }
 
 TEST_F(GhostModeTest, AHiddenRabbitShowsItselfWithItsBoxesAndDialogsInItsPlace) {

@@ -1,18 +1,15 @@
 // The rabbit at each size the screen offers: every picture pixel a whole block, the
-// outline with it, the feet kept through a change, and the size remembered. ctest runs it
-// on a screen large enough for every size, at 96 and at 192 DPI.
+// outline with it, its world shrunk, and the feet kept through a change. ctest runs it on
+// a screen large enough for every size, at 96 and at 192 DPI.
 #include <windows.h>
 
-#include <fstream>
-#include <string>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
-#include "animation/region_scan.h"
 #include "animation/sprite_ids.h"
 #include "desktop/running_state.h"
-#include "life/program_state.h"
 #include "preferences/preferences.h"
-#include "rabbit/pet_record.h"
-#include "save/save_image.h"
 #include "win_test_support.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
@@ -83,22 +80,4 @@ TEST_F(RabbitSizeTest, EverySizeOfferedDrawsWholeBlocksAndKeepsTheFeet) {
                      << " only; the larger ones need " << 560 * dpiScale * LARGEST_SIZE << " x "
                      << 388 * dpiScale * LARGEST_SIZE;
     }
-}
-
-TEST_F(RabbitSizeTest, ARestartTakesTheRememberedSizeWhereTheSaveFileCountsIn) {
-    if (!rabbitSizeOffered(2)) {
-        GTEST_SKIP() << "this main monitor does not offer twice the size";
-    }
-    hasPet = 1;
-    posX = 300;
-    posY = 200;
-    pet.food = pet.water = 80;
-    writeSaveFile(encodeSaveImage());
-    resetProgramState();
-    std::ofstream(preferencesFileInTestFolder().c_str(), std::ios::binary)
-        << "[varnok]\r\nsize=2\r\n";
-    ASSERT_NE(createRabbitWindow(), nullptr);
-    EXPECT_EQ(rabbitSize(), 2);
-    EXPECT_EQ(rabbitWindowRect().left, 300 * 2 * dpiScale);
-    EXPECT_EQ(rabbitWindowRect().top, 200 * 2 * dpiScale);
 }
