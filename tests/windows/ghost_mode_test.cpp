@@ -2,10 +2,8 @@
 // rabbit shows itself with its boxes and dialogs.
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "desktop/desktop.h"
+#include "save_test_files.h"
 #include "win_test_support.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/ghost_mode.h"
@@ -38,8 +36,7 @@ HWND windowBelow(const RECT& area) {
 }
 
 std::string preferencesFileText() {
-    std::ifstream file(preferencesFileInTestFolder().c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return readFileBytes(preferencesFileInTestFolder());
 }
 
 using GhostModeTest = RabbitWindowTest;

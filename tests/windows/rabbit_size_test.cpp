@@ -17,13 +17,8 @@
 
 namespace {
 long regionArea(HRGN region, int blockSize, bool& onGrid) {
-    std::vector<BYTE> data(GetRegionData(region, 0, nullptr));
-    GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
-    const auto* rects = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
     long area = 0;
-    for (DWORD i = 0; i < header->nCount; ++i) {
-        const RECT& r = rects[i];
+    for (const RECT& r : regionRects(region)) {
         area += (r.right - r.left) * (r.bottom - r.top);
         onGrid = onGrid && r.left % blockSize == 0 && r.top % blockSize == 0 &&
                  r.right % blockSize == 0 && r.bottom % blockSize == 0;

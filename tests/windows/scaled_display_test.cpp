@@ -36,14 +36,6 @@ int systemDpi() {
     return dpi;
 }
 
-std::vector<RECT> regionRects(HRGN region) {
-    std::vector<BYTE> data(GetRegionData(region, 0, nullptr));
-    GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
-    const auto* first = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
-    return std::vector<RECT>(first, first + header->nCount);
-}
-
 // The area of the picture's outline in its own pixels, as the row scan finds it.
 long pictureOutlineArea(HBITMAP bitmap, SIZE size) {
     long area = 0;

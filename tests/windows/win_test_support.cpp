@@ -170,6 +170,14 @@ std::string readSaveFileBytes() {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+std::vector<RECT> regionRects(HRGN region) {
+    std::vector<BYTE> data(GetRegionData(region, 0, nullptr));
+    GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+    const auto* header = reinterpret_cast<const RGNDATAHEADER*>(data.data());
+    const auto* first = reinterpret_cast<const RECT*>(data.data() + header->dwSize);
+    return std::vector<RECT>(first, first + header->nCount);
+}
+
 void removeSaveFile() {
     DeleteFileW(saveFileInTestFolder().c_str());
 }

@@ -94,6 +94,8 @@ HWND createRabbitWindow();
 bool destroyRabbitWindow();
 // The rabbit window's rectangle on the screen.
 RECT rabbitWindowRect();
+// A region's rectangles, as GDI keeps them.
+std::vector<RECT> regionRects(HRGN region);
 // A picture's colours row by row from the top, as GetPixel reads them.
 std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size);
 // This process's GDI objects, counted by asking every 16-bit handle value what it is:
