@@ -4,12 +4,12 @@
 
 #include <commctrl.h>
 
+#include "language/texts.h"
 #include "preferences/preferences.h"
 #include "res/resource.h"
 #include "windows/dialogs/modal_dialog.h"
 #include "windows/hotkey.h"
 #include "windows/preferences_file.h"
-#include "windows/resource_string.h"
 #include "windows/tray_icon.h"
 #include "windows/wide_text.h"
 
@@ -56,7 +56,7 @@ void showHotkeyState(HWND dialog) {
         state = widen(hotkeyText(preferences.hotkey));
     }
     if (hotkeyTaken()) {
-        state += resourceString(IDS_HOTKEY_TAKEN);
+        state += widen(text(TextId::HOTKEY_TAKEN));
     }
     SetDlgItemTextW(dialog, IDC_HOTKEY_STATE, state.c_str());
 }
@@ -71,20 +71,20 @@ void initHotkeyDialog(HWND dialog) {
     showHotkeyState(dialog);
 }
 
-void warn(HWND dialog, UINT textId) {
+void warn(HWND dialog, TextId textId) {
     wchar_t caption[64] = {};
     GetWindowTextW(dialog, caption, 64);
-    MessageBoxW(dialog, resourceString(textId).c_str(), caption, MB_OK | MB_ICONWARNING);
+    MessageBoxW(dialog, widen(text(textId)).c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 
 // False, after a box that says why, when the keys cannot become the hotkey.
 bool takeHotkey(HWND dialog, const Hotkey& wanted) {
     if (wanted.key != 0 && !hotkeyKeyAllowed(wanted.key)) {
-        warn(dialog, IDS_HOTKEY_KEY_REFUSED);
+        warn(dialog, TextId::HOTKEY_KEY_REFUSED);
         return false;
     }
     if (!changeHotkey(trayWindow, wanted)) {
-        warn(dialog, IDS_HOTKEY_TAKEN_BOX);
+        warn(dialog, TextId::HOTKEY_TAKEN_BOX);
         return false;
     }
     if (wanted != preferences.hotkey) {
