@@ -75,8 +75,38 @@ enum class TextId {
     HOTKEY_TAKEN,
     HOTKEY_TAKEN_BOX,
     HOTKEY_KEY_REFUSED,
+    // Picture sets: the menu, its boxes and what makes a set unusable.
+    SKIN_MENU,
+    SKIN_BUILT_IN,
+    SKIN_EXPORT,
+    SKIN_CAPTION,
+    SKIN_UNUSABLE,
+    SKIN_NAME_NOT_PLAIN,
+    SKIN_NO_FOLDER,
+    SKIN_NO_PICTURES,
+    SKIN_TWO_FILES,
+    SKIN_TOO_LARGE,
+    SKIN_NOT_A_PICTURE,
+    SKIN_WRONG_SIZE,
+    SKIN_EXPORTED,
+    SKIN_EXPORT_FAILED,
+    // The template's README.txt: its rules, and what the pictures of each activity show.
+    TEMPLATE_README,
+    SHOWS_STANDING,
+    SHOWS_BLINK,
+    SHOWS_WALK_LEFT,
+    SHOWS_WALK_RIGHT,
+    SHOWS_EATING,
+    SHOWS_DRINKING,
+    SHOWS_LABOUR,
+    SHOWS_FIRST_PLAY,
+    SHOWS_SLEEPING,
+    SHOWS_SECOND_PLAY,
+    SHOWS_STRETCH,
+    SHOWS_DOWN_LEFT,
+    SHOWS_DOWN_RIGHT,
 };
-constexpr int TEXT_COUNT = static_cast<int>(TextId::HOTKEY_KEY_REFUSED) + 1;
+constexpr int TEXT_COUNT = static_cast<int>(TextId::SHOWS_DOWN_RIGHT) + 1;
 
 // The text in the language spoken now, UTF-8.
 const char* text(TextId id);

@@ -72,6 +72,69 @@ const TextEntry entries[] = {
     {TextId::HOTKEY_TAKEN_BOX,
      "Another program already uses these keys. The hotkey stays as it was."},
     {TextId::HOTKEY_KEY_REFUSED, "A hotkey needs one of the keys A to Z, 0 to 9 or F1 to F24."},
+
+    {TextId::SKIN_MENU, "&Appearance"},
+    {TextId::SKIN_BUILT_IN, "&Rabbit"},
+    {TextId::SKIN_EXPORT, "&Export Template…"},
+    {TextId::SKIN_CAPTION, "Appearance"},
+    {TextId::SKIN_UNUSABLE,
+     "The picture set \"{set}\" can't be used: {problem}\nThe rabbit keeps its current look."},
+    {TextId::SKIN_NAME_NOT_PLAIN, "that is not the name of a folder in skins."},
+    {TextId::SKIN_NO_FOLDER, "there is no such folder in skins."},
+    {TextId::SKIN_NO_PICTURES,
+     "the folder holds none of the pictures 133.png to 166.png (or .bmp)."},
+    {TextId::SKIN_TWO_FILES, "{file} and {other} are the same picture; keep only one of them."},
+    {TextId::SKIN_TOO_LARGE, "{file} is larger than 1 MB."},
+    {TextId::SKIN_NOT_A_PICTURE, "{file} is not a PNG or BMP picture that can be read."},
+    {TextId::SKIN_WRONG_SIZE, "{file} is {width} x {height} pixels; it must be {wantedWidth} x "
+                              "{wantedHeight}, the size of the template's picture."},
+    {TextId::SKIN_EXPORTED,
+     "The template is in:\n{folder}\nCopy that folder under a new name, paint "
+     "over its pictures, then choose it under Appearance."},
+    {TextId::SKIN_EXPORT_FAILED, "{file} could not be written: the template is incomplete."},
+
+    {TextId::TEMPLATE_README,
+     "[English]\n"
+     "\n"
+     "This is the template of a picture set for the Varnok rabbit: its 34 pictures,\n"
+     "one file each, named by the picture's number.\n"
+     "\n"
+     "To make a rabbit of your own:\n"
+     "1. Copy the template folder, keep the copy in the skins folder and give it a\n"
+     "   name of your own, such as winter.\n"
+     "2. Paint over the pictures in any drawing program and save them as PNG (or as\n"
+     "   BMP under the same number). Delete those you leave alone: the rabbit uses\n"
+     "   its own pictures for them.\n"
+     "3. Right-click the rabbit's icon in the notification area, choose Appearance,\n"
+     "   then your folder. After painting more, choose it again to see the changes.\n"
+     "\n"
+     "Size: each picture must keep the size of the template's picture of its number\n"
+     "(width x height in pixels, listed below), and no file may be larger than 1 MB.\n"
+     "Background: the colour of a picture's top-left pixel is its background, and\n"
+     "every pixel of that colour is transparent (pure green in the template). In a\n"
+     "PNG with transparency, pixels less than half opaque (alpha below 128) are\n"
+     "transparent too. The rabbit's window is cut to the outline that leaves.\n"
+     "Give 133 and 146 the same outline: after a blink the rabbit shows 146 in\n"
+     "133's outline.\n"
+     "A single picture that breaks these rules makes the whole set unusable; the\n"
+     "rabbit then says which file is wrong and why.\n"
+     "\n"
+     "What each number shows, in the order they play:"},
+    {TextId::SHOWS_STANDING, "standing, front view"},
+    {TextId::SHOWS_BLINK, "blinking: eyes wide open"},
+    {TextId::SHOWS_WALK_LEFT, "walking left"},
+    {TextId::SHOWS_WALK_RIGHT, "walking right"},
+    {TextId::SHOWS_EATING, "eating: a carrot held to its mouth"},
+    {TextId::SHOWS_DRINKING, "drinking from a bottle"},
+    {TextId::SHOWS_LABOUR, "working: a plunger at a toilet"},
+    {TextId::SHOWS_FIRST_PLAY,
+     "first play: bending forward step by step, a small yellow puddle behind it in the last two"},
+    {TextId::SHOWS_SLEEPING, "sleeping: the sleeping face close up, with z's"},
+    {TextId::SHOWS_SECOND_PLAY, "second play: bowing forward in five steps"},
+    {TextId::SHOWS_STRETCH,
+     "stretching: mouth open, mouth wide open, wiping an eye, then standing again (146)"},
+    {TextId::SHOWS_DOWN_LEFT, "moving down and left"},
+    {TextId::SHOWS_DOWN_RIGHT, "moving down and right"},
 };
 } // namespace
 

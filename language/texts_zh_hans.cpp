@@ -71,6 +71,61 @@ const TextEntry entries[] = {
     {TextId::HOTKEY_TAKEN, "（已被其他程序占用）"},
     {TextId::HOTKEY_TAKEN_BOX, "这组按键已被其他程序占用，快捷键保持不变。"},
     {TextId::HOTKEY_KEY_REFUSED, "快捷键要用 A 到 Z、0 到 9 或 F1 到 F24 中的一个键。"},
+
+    {TextId::SKIN_MENU, "外观(&A)"},
+    {TextId::SKIN_BUILT_IN, "兔子(&R)"},
+    {TextId::SKIN_EXPORT, "导出模板(&E)…"},
+    {TextId::SKIN_CAPTION, "外观"},
+    {TextId::SKIN_UNUSABLE, "图片组“{set}”无法使用：{problem}\n兔子保持原来的样子。"},
+    {TextId::SKIN_NAME_NOT_PLAIN, "这不是 skins 文件夹里的文件夹名称。"},
+    {TextId::SKIN_NO_FOLDER, "skins 文件夹里没有这个文件夹。"},
+    {TextId::SKIN_NO_PICTURES, "文件夹里没有 133.png 到 166.png（或 .bmp）中的任何一张图片。"},
+    {TextId::SKIN_TWO_FILES, "{file} 和 {other} 是同一张图片，请只保留一个。"},
+    {TextId::SKIN_TOO_LARGE, "{file} 超过 1 MB。"},
+    {TextId::SKIN_NOT_A_PICTURE, "{file} 不是可以读取的 PNG 或 BMP 图片。"},
+    {TextId::SKIN_WRONG_SIZE, "{file} 是 {width} x {height} 像素，必须和模板中的图片一样是 "
+                              "{wantedWidth} x {wantedHeight} 像素。"},
+    {TextId::SKIN_EXPORTED, "模板已导出到：\n{folder}\n把这个文件夹复制一份并改名，在图片上画好后，"
+                            "再从“外观”菜单中选择它。"},
+    {TextId::SKIN_EXPORT_FAILED, "无法写入 {file}，模板没有全部导出。"},
+
+    {TextId::TEMPLATE_README,
+     "【简体中文】\n"
+     "\n"
+     "这是 Varnok 兔子图片组的模板：兔子的 34 张图片，每张一个文件，\n"
+     "文件名就是图片的编号。\n"
+     "\n"
+     "制作一组自己的兔子：\n"
+     "1. 把 template 文件夹复制一份，放在 skins 文件夹里，改成你喜欢的名字，\n"
+     "   例如 winter。\n"
+     "2. 用绘图软件在图片上画，保存为 PNG（或同编号的 BMP）。不想改的图片\n"
+     "   可以删除，兔子会使用原来那张。\n"
+     "3. 在通知区域的兔子图标上点击右键，选择“外观”，再选择你的文件夹。\n"
+     "   画了新的图片后再选一次，兔子就会换上新图片。\n"
+     "\n"
+     "尺寸：每张图片必须和模板中同编号的图片一样大（宽 x 高，单位为像素，\n"
+     "列在下面），文件不能超过 1 MB。\n"
+     "背景：图片左上角像素的颜色就是背景色，图中所有这种颜色的像素都是\n"
+     "透明的（模板用纯绿色）。带透明度的 PNG 中，不透明度不到一半\n"
+     "（alpha 小于 128）的像素也是透明的。兔子的窗口就按这样裁出轮廓。\n"
+     "133 和 146 请画成相同的轮廓：眨眼之后，兔子会用 133 的轮廓显示 146。\n"
+     "只要有一张图片不符合规定，整组就无法使用，兔子会说明是哪个文件\n"
+     "出了什么问题。\n"
+     "\n"
+     "每个编号画的是（按播放顺序）："},
+    {TextId::SHOWS_STANDING, "站立，正面"},
+    {TextId::SHOWS_BLINK, "眨眼：眼睛睁大"},
+    {TextId::SHOWS_WALK_LEFT, "向左走"},
+    {TextId::SHOWS_WALK_RIGHT, "向右走"},
+    {TextId::SHOWS_EATING, "吃东西：拿着萝卜吃"},
+    {TextId::SHOWS_DRINKING, "喝水：用瓶子喝"},
+    {TextId::SHOWS_LABOUR, "劳动：拿皮搋子通马桶"},
+    {TextId::SHOWS_FIRST_PLAY, "玩耍一：一步步弯下身，最后两张身后有一小摊黄水"},
+    {TextId::SHOWS_SLEEPING, "睡觉：睡脸特写，画着 z 字"},
+    {TextId::SHOWS_SECOND_PLAY, "玩耍二：分五步向前鞠躬"},
+    {TextId::SHOWS_STRETCH, "伸懒腰：张嘴、张大嘴、揉眼睛，最后回到站立的 146"},
+    {TextId::SHOWS_DOWN_LEFT, "向左下走"},
+    {TextId::SHOWS_DOWN_RIGHT, "向右下走"},
 };
 } // namespace
 

@@ -71,6 +71,61 @@ const TextEntry entries[] = {
     {TextId::HOTKEY_TAKEN, "（已被其他程式使用）"},
     {TextId::HOTKEY_TAKEN_BOX, "這組按鍵已被其他程式使用，快速鍵維持不變。"},
     {TextId::HOTKEY_KEY_REFUSED, "快速鍵要用 A 到 Z、0 到 9 或 F1 到 F24 其中一個鍵。"},
+
+    {TextId::SKIN_MENU, "外觀(&A)"},
+    {TextId::SKIN_BUILT_IN, "兔子(&R)"},
+    {TextId::SKIN_EXPORT, "匯出範本(&E)…"},
+    {TextId::SKIN_CAPTION, "外觀"},
+    {TextId::SKIN_UNUSABLE, "圖片組「{set}」不能用：{problem}\n兔子維持原來的樣子。"},
+    {TextId::SKIN_NAME_NOT_PLAIN, "這不是 skins 資料夾裡的資料夾名稱。"},
+    {TextId::SKIN_NO_FOLDER, "skins 資料夾裡沒有這個資料夾。"},
+    {TextId::SKIN_NO_PICTURES, "資料夾裡沒有 133.png 到 166.png（或 .bmp）中的任何一張圖片。"},
+    {TextId::SKIN_TWO_FILES, "{file} 和 {other} 是同一張圖片，請只留下一個。"},
+    {TextId::SKIN_TOO_LARGE, "{file} 超過 1 MB。"},
+    {TextId::SKIN_NOT_A_PICTURE, "{file} 不是能讀取的 PNG 或 BMP 圖片。"},
+    {TextId::SKIN_WRONG_SIZE, "{file} 是 {width} x {height} 像素，必須和範本的圖片一樣是 "
+                              "{wantedWidth} x {wantedHeight} 像素。"},
+    {TextId::SKIN_EXPORTED, "範本已匯出到：\n{folder}\n把這個資料夾複製一份並改名，在圖片上畫好後，"
+                            "再從「外觀」選擇它。"},
+    {TextId::SKIN_EXPORT_FAILED, "無法寫入 {file}，範本沒有全部匯出。"},
+
+    {TextId::TEMPLATE_README,
+     "【繁體中文】\n"
+     "\n"
+     "這是 Varnok 兔子圖片組的範本：兔子的 34 張圖片，每張一個檔案，\n"
+     "檔名是圖片的號碼。\n"
+     "\n"
+     "做一組自己的兔子：\n"
+     "1. 把 template 資料夾複製一份，留在 skins 資料夾裡，改成你喜歡的名字，\n"
+     "   例如 winter。\n"
+     "2. 用繪圖程式在圖片上畫，存成 PNG（或同號碼的 BMP）。不想改的圖片\n"
+     "   可以刪掉，兔子會用原本那張。\n"
+     "3. 在通知區域的兔子圖示上按右鍵，選「外觀」，再選你的資料夾。\n"
+     "   畫了新的圖之後再選一次，兔子就換上新圖。\n"
+     "\n"
+     "大小：每張圖片要和範本裡同號碼的圖片一樣大（寬 x 高，單位是像素，\n"
+     "列在下面），檔案不可超過 1 MB。\n"
+     "背景：圖片左上角像素的顏色就是背景色，圖裡所有這個顏色的像素都是\n"
+     "透明的（範本用純綠色）。有透明度的 PNG 裡，不透明度不到一半\n"
+     "（alpha 小於 128）的像素也是透明的。兔子的視窗就照這樣剪出輪廓。\n"
+     "133 和 146 請畫成同樣的輪廓：眨眼之後，兔子用 133 的輪廓顯示 146。\n"
+     "只要有一張圖片不合規定，整組就不能用，兔子會說明是哪個檔案出了\n"
+     "什麼問題。\n"
+     "\n"
+     "每個號碼畫的是（依播放的順序）："},
+    {TextId::SHOWS_STANDING, "站著，正面"},
+    {TextId::SHOWS_BLINK, "眨眼：眼睛睜大"},
+    {TextId::SHOWS_WALK_LEFT, "向左走"},
+    {TextId::SHOWS_WALK_RIGHT, "向右走"},
+    {TextId::SHOWS_EATING, "吃東西：拿著蘿蔔吃"},
+    {TextId::SHOWS_DRINKING, "喝水：用瓶子喝"},
+    {TextId::SHOWS_LABOUR, "勞動：拿馬桶吸把通馬桶"},
+    {TextId::SHOWS_FIRST_PLAY, "玩耍一：一步步彎下身，最後兩張身後有一小灘黃水"},
+    {TextId::SHOWS_SLEEPING, "睡覺：睡臉特寫，畫著 z 字"},
+    {TextId::SHOWS_SECOND_PLAY, "玩耍二：分五步向前鞠躬"},
+    {TextId::SHOWS_STRETCH, "伸懶腰：張嘴、張大嘴、揉眼睛，最後回到站著的 146"},
+    {TextId::SHOWS_DOWN_LEFT, "向左下走"},
+    {TextId::SHOWS_DOWN_RIGHT, "向右下走"},
 };
 } // namespace
 

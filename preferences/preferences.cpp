@@ -73,6 +73,8 @@ void take(Preferences& chosen, const std::string& key, const std::string& value)
         chosen.hotkey = Hotkey();
     } else if (key == "language") {
         chosen.language = languageOfKey(value);
+    } else if (key == "skin") {
+        chosen.skin = value;
     }
 }
 } // namespace
@@ -109,6 +111,9 @@ std::string preferencesText(const Preferences& chosen) {
                        "\r\nhotkey=" + hotkeyText(chosen.hotkey) + "\r\n";
     if (chosen.language) {
         text += std::string("language=") + languageKey(*chosen.language) + "\r\n";
+    }
+    if (!chosen.skin.empty()) {
+        text += "skin=" + chosen.skin + "\r\n";
     }
     return text;
 }

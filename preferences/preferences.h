@@ -1,5 +1,5 @@
-// What the user chose: the rabbit's size, ghost mode, the hotkey and the language. They live
-// in varnok.ini beside the save file, never in the save file itself.
+// What the user chose: the rabbit's size, ghost mode, the hotkey, the language and the picture set.
+// They live in varnok.ini beside the save file, never in the save file itself.
 #pragma once
 
 #include <optional>
@@ -19,13 +19,18 @@ struct Preferences {
     Hotkey hotkey;
     // None: the one Windows' display language asks for.
     std::optional<Language> language;
+    // The folder under skins\ of the pictures drawn instead of the built-in ones; empty for
+    // the built-in pictures. Kept as written even while the set cannot be used. (Initialised
+    // here, so that settings written in braces without it stay complete.)
+    std::string skin = std::string();
 };
 
 extern Preferences preferences;
 
-// The file's text, UTF-8: a [varnok] section with size=, ghost=, hotkey= and language=.
+// The file's text, UTF-8: a [varnok] section with size=, ghost=, hotkey=, language= and skin=.
 // Keys and names in any case; anything unknown, malformed or out of range leaves that setting at
 // its default; text that is not UTF-8 leaves them all there.
 Preferences parsePreferences(const std::string& text);
-// The whole file, CRLF line ends; language= only once a language has been chosen.
+// The whole file, CRLF line ends; language= only once a language has been chosen, skin= only
+// while a set is chosen (an absent or empty skin= reads as the built-in pictures).
 std::string preferencesText(const Preferences& chosen);

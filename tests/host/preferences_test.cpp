@@ -100,3 +100,25 @@ TEST(SizeRuleTest, KeepsTheFeetWhereTheyWereAsNearAsTheGridAllows) {
         EXPECT_EQ(got.y, c.want.y) << c.at.x << "," << c.at.y << " x" << c.newScale;
     }
 }
+
+TEST(PreferencesTest, RemembersAPictureSetOnlyWhileOneIsChosen) {
+    const struct {
+        const char* text;
+        const char* skin;
+    } cases[] = {
+        {"[varnok]\r\nsize=2\r\n", ""},
+        {"[varnok]\r\nskin=\r\n", ""},
+        {"[varnok]\r\nskin=winter\r\n", "winter"},
+        {"[varnok]\nSkin = 冬天 \n", "冬天"},
+        {"[varnok]\nskin=..\\..\\Windows\n", "..\\..\\Windows"}, // kept; the set is refused
+    };
+    for (const auto& c : cases) {
+        Preferences read = parsePreferences(c.text);
+        EXPECT_EQ(read.skin, c.skin) << c.text;
+        EXPECT_EQ(parsePreferences(preferencesText(read)).skin, c.skin) << c.text;
+    }
+    Preferences chosen;
+    chosen.skin = "winter";
+    EXPECT_EQ(preferencesText(chosen),
+              "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nskin=winter\r\n");
+}
