@@ -1,6 +1,7 @@
 # DLLs the program calls only at some moments, imported delay-loaded so that each loads at
 # its first call: comctl32 for the hotkey dialog's control, shell32 for the icon in the
-# notification area and the about box's link.
+# notification area and the about box's link, ole32 for the Windows Imaging Component that
+# reads picture sets and writes the template.
 
 # delay_load(DLL): delay-loads DLL.dll, whose calls cmake/DLL-delay.def names.
 function(delay_load dll)
@@ -35,3 +36,7 @@ endfunction()
 
 delay_load(comctl32)
 delay_load(shell32)
+delay_load(ole32)
+# The Imaging Component's class and interface ids: data linked into the program (MinGW keeps
+# them in uuid, the Windows SDK in windowscodecs), no DLL import.
+target_link_libraries(varnok_shell PUBLIC uuid windowscodecs)

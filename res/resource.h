@@ -49,6 +49,10 @@
 #define IDM_TRAY_SIZE_2 32793
 #define IDM_TRAY_SIZE_3 32794
 #define IDM_TRAY_HOTKEY 32795
+// Its "外觀": the template, the built-in pictures, then the sets in skins\ one after another.
+#define IDM_SKIN_EXPORT 32800
+#define IDM_SKIN_BUILT_IN 32801
+#define IDM_SKIN_FIRST_SET 32802 // up to MOST_LISTED_SETS follow
 
 // Dialogs
 #define IDD_ABOUT 103

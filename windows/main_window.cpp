@@ -28,6 +28,7 @@
 #include "windows/preferences_file.h"
 #include "windows/rabbit_size.h"
 #include "windows/save_file.h"
+#include "windows/skin_choice.h"
 #include "windows/sprite_bank.h"
 #include "windows/tray_icon.h"
 
@@ -91,6 +92,7 @@ void onCreate(HWND window) {
         posY = HOME_Y;
     }
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
+    takeRememberedSkin();
     buildSpriteRegions(window);
     CombineRgn(windowShape, windowShape, spriteEntry(STANDING_SPRITE)->region, RGN_OR);
     placeWindow(window, posX, posY, spriteSize(STANDING_SPRITE));

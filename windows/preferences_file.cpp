@@ -19,8 +19,7 @@ constexpr DWORD LARGEST_FILE = 65536;
 
 // Beside the save file, in the same form (the extended one for a deep folder).
 std::wstring preferencesPath() {
-    const std::size_t cut = saveFilePath.rfind(L'\\');
-    return cut == std::wstring::npos ? std::wstring() : saveFilePath.substr(0, cut + 1) + FILE_NAME;
+    return besideSaveFile(FILE_NAME);
 }
 
 HANDLE openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {

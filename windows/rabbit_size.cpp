@@ -1,7 +1,6 @@
 // Changing the rabbit's size: its scale, its outlines, its world and its place.
 #include "windows/rabbit_size.h"
 
-#include "animation/pose_table.h"
 #include "desktop/desktop.h"
 #include "desktop/running_state.h"
 #include "preferences/preferences.h"
@@ -20,10 +19,7 @@ void takeSize(int size) {
 void resize(int size) {
     const int oldScale = displayScale;
     takeSize(size);
-    int picture = bitmapForPose(pose, subPose);
-    if (spriteEntry(picture) == nullptr) {
-        picture = STANDING_SPRITE;
-    }
+    const int picture = shownPicture();
     const SIZE pictureSize = spriteSize(picture);
     const RabbitPoint feet =
         keepFeet({posX, posY}, pictureSize.cx, pictureSize.cy, oldScale, displayScale);

@@ -220,6 +220,11 @@ void buildSaveFilePath() {
     saveFilePath = extendedForm(module.substr(0, cut) + SAVE_FILE_NAME);
 }
 
+std::wstring besideSaveFile(const std::wstring& name) {
+    const std::size_t cut = saveFilePath.rfind(L'\\');
+    return cut == std::wstring::npos ? std::wstring() : saveFilePath.substr(0, cut + 1) + name;
+}
+
 void loadState() {
     takeUpCutShortReplace();
     HANDLE file = openUnshared(saveFilePath, GENERIC_READ, OPEN_ALWAYS);

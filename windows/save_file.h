@@ -10,4 +10,7 @@ extern std::wstring saveFilePath;
 std::wstring modulePath();
 
 void buildSaveFilePath();
+// A file or folder beside the save file, in the same form; empty when the save file has no
+// folder.
+std::wstring besideSaveFile(const std::wstring& name);
 void loadState();

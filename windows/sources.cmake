@@ -10,10 +10,15 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/hotkey.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/monitors.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/picture_codec.cpp
     ${CMAKE_CURRENT_LIST_DIR}/preferences_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_size.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skin_choice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skin_folder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skin_menu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/skin_template.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tray_icon.cpp

@@ -18,12 +18,6 @@ HRGN emptyRegion() {
     return CreateRectRgn(0, 0, 0, 0);
 }
 
-SIZE bitmapSize(HBITMAP bitmap) {
-    BITMAP info = {};
-    GetObjectW(bitmap, sizeof info, &info);
-    return SIZE{info.bmWidth, info.bmHeight};
-}
-
 void deleteSpriteRegions() {
     for (SpriteEntry& entry : spriteBank.entries) {
         DeleteObject(entry.region);
@@ -98,14 +92,32 @@ SIZE spriteSize(int resourceId) {
     return bitmapSize(spriteEntry(resourceId)->bitmap);
 }
 
+int shownPicture() {
+    const int picture = bitmapForPose(pose, subPose);
+    return spriteEntry(picture) != nullptr ? picture : STANDING_SPRITE;
+}
+
 void loadSpriteBitmaps(HINSTANCE instance) {
     for (int id : spriteLoadOrder) {
         SpriteEntry* entry = spriteEntry(id);
         entry->resourceId = id;
-        // Kept in the pictures' own 16 or 256 colours: converted to the screen's depth, the
-        // 34 of them took five times as long to load and up to eight times the memory.
-        entry->bitmap = static_cast<HBITMAP>(
-            LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        entry->bitmap = loadBuiltInPicture(instance, id);
+    }
+}
+
+HBITMAP loadBuiltInPicture(HINSTANCE instance, int resourceId) {
+    // Kept in the pictures' own 16 or 256 colours: converted to the screen's depth, the 34 of
+    // them took five times as long to load and up to eight times the memory.
+    return static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0,
+                                           0, LR_CREATEDIBSECTION));
+}
+
+void replaceSpriteBitmaps(const SpritePictures& pictures) {
+    for (int id = FIRST_SPRITE_ID; id <= LAST_SPRITE_ID; ++id) {
+        SpriteEntry* entry = spriteEntry(id);
+        HBITMAP drawn = pictures[static_cast<std::size_t>(id - FIRST_SPRITE_ID)];
+        DeleteObject(entry->bitmap);
+        entry->bitmap = drawn != nullptr ? drawn : loadBuiltInPicture(appInstance, id);
     }
 }
 
@@ -127,6 +139,19 @@ void releaseSpriteBank() {
         DeleteObject(entry.bitmap);
         entry.bitmap = nullptr;
     }
+}
+
+SIZE bitmapSize(HBITMAP bitmap) {
+    BITMAP info = {};
+    GetObjectW(bitmap, sizeof info, &info);
+    return SIZE{info.bmWidth, info.bmHeight};
+}
+
+std::vector<uint32_t> bitmapColours(HBITMAP bitmap) {
+    HDC screen = GetDC(nullptr);
+    std::vector<uint32_t> pixels = readPixels(screen, bitmap, bitmapSize(bitmap));
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 HRGN buildRegionFromBitmap(HWND window, HBITMAP bitmap) {

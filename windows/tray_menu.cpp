@@ -10,6 +10,7 @@
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
+#include "windows/skin_menu.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -19,6 +20,14 @@ UINT sizeCommand(int size) {
 
 UINT greyedUnless(bool enabled) {
     return enabled ? MF_ENABLED : MF_GRAYED;
+}
+
+UINT firstSeparatorPosition(HMENU menu) {
+    UINT position = 0;
+    while ((GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR) == 0) {
+        ++position;
+    }
+    return position;
 }
 
 void setItemText(HMENU menu, UINT command, const std::wstring& text) {
@@ -49,7 +58,9 @@ void runTrayCommand(HWND owner, int command) {
         break;
     default:
         // The rabbit's own commands and exit, as its own menu sends them.
-        PostMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        if (!runSkinCommand(command)) {
+            PostMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        }
         break;
     }
 }
@@ -60,6 +71,7 @@ HMENU createTrayMenu() {
     HMENU menu = GetSubMenu(bar, 0);
     RemoveMenu(bar, 0, MF_BYPOSITION);
     DestroyMenu(bar);
+    insertSkinMenu(menu, firstSeparatorPosition(menu));
     if (rabbitHidden()) {
         setItemText(menu, IDM_TRAY_HIDE, widen(text(TextId::TRAY_SHOW)));
     }

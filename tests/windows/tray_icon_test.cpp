@@ -108,7 +108,7 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
         setGhostMode(state.ghost);
         EnableWindow(mainWindow, state.boxOpen ? FALSE : TRUE);
         HMENU menu = createTrayMenu();
-        EXPECT_EQ(GetMenuItemCount(menu), 8);
+        EXPECT_EQ(GetMenuItemCount(menu), 9);
         EXPECT_EQ(itemText(menu, 0), state.first);
         EXPECT_EQ((itemState(menu, IDM_TRAY_GHOST) & MF_CHECKED) != 0, state.ghost);
         for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {

@@ -1,0 +1,52 @@
+// Taking a picture set into the sprite bank, at start or from the menu.
+#include "windows/skin_choice.h"
+
+#include "desktop/desktop.h"
+#include "language/texts.h"
+#include "preferences/preferences.h"
+#include "windows/main_window.h"
+#include "windows/preferences_file.h"
+#include "windows/skin_folder.h"
+#include "windows/sprite_bank.h"
+
+namespace {
+std::string inUse;
+
+// The set's pictures in the bank, or its problem and the bank as it was.
+SetProblem takeSkin(const std::string& name) {
+    LoadedSet set;
+    if (!name.empty()) {
+        set = loadSet(name);
+    }
+    if (set.problem.fault == SetFault::NONE) {
+        replaceSpriteBitmaps(set.pictures);
+        inUse = name;
+    }
+    return set.problem;
+}
+} // namespace
+
+const std::string& skinInUse() {
+    return inUse;
+}
+
+void takeRememberedSkin() {
+    inUse.clear();
+    if (!preferences.skin.empty()) {
+        takeSkin(preferences.skin);
+    }
+}
+
+void chooseSkin(const std::string& name) {
+    const SetProblem problem = takeSkin(name);
+    if (problem.fault != SetFault::NONE) {
+        showReport(describeProblem(name, problem), text(TextId::SKIN_CAPTION));
+        return;
+    }
+    rebuildSpriteRegions(mainWindow);
+    applySpriteRegion(shownPicture());
+    if (name != preferences.skin) {
+        preferences.skin = name;
+        savePreferences();
+    }
+}
