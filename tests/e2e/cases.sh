@@ -282,3 +282,30 @@ test_on_a_large_screen_a_restart_keeps_ghost_mode_and_size() {
     tray_choose Up Return || return
     wait_for_rabbit_exit
 }
+
+# A set in skins\ beside the program, remembered in varnok.ini: the standing rabbit in its
+# colours (a BMP, its fur painted blue), cut to its outline.
+test_a_remembered_picture_set_dresses_the_rabbit() {
+    rabbit_folder "$(printf '[varnok]\r\nskin=blue\r\n')"
+    mkdir -p "$RABBIT_DIR/skins/blue"
+    convert "$SPRITES/146.bmp" -fill '#4678E6' -opaque '#F0C89C' "BMP3:$RABBIT_DIR/skins/blue/146.bmp"
+    restart_rabbit || return
+    expect_eq "window of the dressed rabbit" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" ||
+        return
+    expect_rabbit_drawn_as "$RABBIT_DIR/skins/blue/146.bmp" || return
+    choose_exit
+}
+
+# At start, a remembered set that cannot be used (here its standing picture is a pixel too
+# wide) gives the built-in rabbit without a word, and varnok.ini stays as it was.
+test_a_broken_remembered_set_leaves_the_built_in_rabbit_and_says_nothing() {
+    rabbit_folder "$(printf '[varnok]\r\nsize=1\r\nskin=broken\r\n')"
+    cp "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/remembered.ini"
+    mkdir -p "$RABBIT_DIR/skins/broken"
+    convert -size 61x88 xc:blue "$RABBIT_DIR/skins/broken/146.png"
+    restart_rabbit || return
+    expect_rabbit_drawn_as "$SPRITES/146.bmp" || return
+    ! wait_for_window '^外觀$' 1 >/dev/null || fail "a box opened at start" || return
+    choose_exit || return
+    cmp -s "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/remembered.ini" || fail "varnok.ini was changed"
+}

@@ -16,6 +16,8 @@ SAVE_HEAD_FIELDS=(autoStart autoEat autoDrink posX posY hasPet)
 SAVE_TAIL_FIELDS=(ageMonths foodMax food waterMax water staminaMax stamina health happiness
     fatigue inventory0 carrots inventory2 waterBottles devilPoints angelPoints)
 NAME_RABBIT_BIG5=a8dfa46c00000000000000000000000000000000 # "兔子", zero-padded
+# The built-in pictures, as the program holds them.
+SPRITES=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../res/sprites" && pwd)
 
 fail() {
     echo "  $*" >&2
@@ -58,6 +60,15 @@ start_rabbit() {
     cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
     [ $# -eq 0 ] || printf '%s' "$1" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
     restart_rabbit
+}
+
+# rabbit_folder INI: a fresh folder with varnok.exe, a newly adopted rabbit and varnok.ini of
+# that text, not yet started. Sets RABBIT_DIR.
+rabbit_folder() {
+    RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
+    cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
+    printf '%s' "$(rabbit_hex)" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
+    printf '%s' "$1" >"$RABBIT_DIR/varnok.ini"
 }
 
 # restart_rabbit: starts the program again in the folder of the last start_rabbit.
@@ -283,4 +294,23 @@ mixed_blocks() {
                 for (i = 1; i <= n; i++) if (px >= x0[i] && px < x1[i] && py >= y0[i] && py < y1[i]) {
                     if (colour[px, py] != colour[px - px % s, py - py % s]) mixed++; break } }
               print mixed + 0 }'
+}
+
+# expect_rabbit_drawn_as PICTURE: the rabbit, at one screen pixel a picture pixel, shows
+# exactly the picture's colours inside its shape.
+expect_rabbit_drawn_as() {
+    local rects=$RABBIT_DIR/shape.txt shot=$RABBIT_DIR/rabbit.png inside unlike
+    shape_rects "$RABBIT_WINDOW" >"$rects"
+    screenshot "$RABBIT_WINDOW" "$shot"
+    read -r inside unlike <<<"$({ convert "$1" -depth 8 txt:- | sed 's/^/P /'
+        convert "$shot" -depth 8 txt:- | sed 's/^/S /'; } | awk -v rects="$rects" '
+        BEGIN { while ((getline line < rects) > 0) { n++; split(line, r, " ");
+                x0[n] = r[1]; y0[n] = r[2]; x1[n] = r[1] + r[3]; y1[n] = r[2] + r[4] } }
+        $2 ~ /^[0-9]/ { split($2, p, /[,:]/); colour = substr($4, 1, 7)
+            if ($1 == "P") { picture[p[1], p[2]] = colour; next }
+            for (i = 1; i <= n; i++) if (p[1] >= x0[i] && p[1] < x1[i] && p[2] >= y0[i] && p[2] < y1[i]) {
+                inside++; if (picture[p[1], p[2]] != colour) unlike++; break } }
+        END { print inside + 0, unlike + 0 }')"
+    [ "$inside" -gt 1000 ] || fail "the rabbit's shape covers only $inside pixels" || return
+    expect_eq "pixels inside the outline unlike $(basename "$1")" 0 "$unlike"
 }
