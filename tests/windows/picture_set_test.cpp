@@ -168,7 +168,9 @@ TEST_F(PictureSetTest, TheMenuListsTheSetsByNameWithTheOneInUseChecked) {
         wchar_t item[64] = {};
         GetMenuStringW(looks, position, item, 64, MF_BYPOSITION);
         EXPECT_EQ(narrow(item), items[position]);
-        EXPECT_EQ((GetMenuState(looks, position, MF_BYPOSITION) & MF_CHECKED) != 0, position == 3);
+        const UINT state = GetMenuState(looks, position, MF_BYPOSITION);
+        EXPECT_EQ((state & MF_CHECKED) != 0, position == 3) << position;
+        EXPECT_TRUE((state & MF_SEPARATOR) != 0 || (state & MF_GRAYED) == 0) << position;
     }
     destroyTrayMenu(menu);
     EXPECT_TRUE(runSkinCommand(IDM_SKIN_BUILT_IN));
