@@ -17,7 +17,7 @@ namespace {
 // A set's files by picture, and a second file of the same picture where there is one.
 struct SetFiles {
     std::array<std::string, SPRITE_COUNT> names;
-    std::array<std::string, SPRITE_COUNT> seconds;
+    std::array<std::string, SPRITE_COUNT> secondNames;
     bool any = false;
 };
 
@@ -51,8 +51,11 @@ bool findFiles(const std::wstring& folder, SetFiles& files) {
         if (isFolder || !id) {
             return;
         }
-        std::string& first = files.names[slotOf(*id)];
-        (first.empty() ? first : files.seconds[slotOf(*id)]) = name;
+        if (files.names[slotOf(*id)].empty()) {
+            files.names[slotOf(*id)] = name;
+        } else {
+            files.secondNames[slotOf(*id)] = name;
+        }
         files.any = true;
     });
 }
@@ -65,16 +68,18 @@ bool readPictureFile(const std::wstring& path, std::string& bytes, bool& tooLarg
                            FILE_ATTRIBUTE_NORMAL, nullptr);
         return file != INVALID_HANDLE_VALUE;
     });
-    LARGE_INTEGER size = {};
-    if (file == INVALID_HANDLE_VALUE || !GetFileSizeEx(file, &size)) {
+    if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
+    LARGE_INTEGER size = {};
+    bool read = GetFileSizeEx(file, &size) != FALSE;
     tooLarge = size.QuadPart > static_cast<LONGLONG>(LARGEST_PICTURE_BYTES);
-    bytes.resize(tooLarge ? 0 : static_cast<std::size_t>(size.QuadPart));
+    bytes.resize(read && !tooLarge ? static_cast<std::size_t>(size.QuadPart) : 0);
     DWORD got = 0;
-    const bool read = tooLarge || bytes.empty() ||
-                      (ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) &&
-                       got == bytes.size());
+    if (!bytes.empty()) {
+        read = ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) &&
+               got == bytes.size();
+    }
     CloseHandle(file);
     return read;
 }
@@ -174,8 +179,8 @@ LoadedSet loadSet(const std::string& name) {
     for (int id = FIRST_SPRITE_ID; id <= LAST_SPRITE_ID && set.problem.fault == SetFault::NONE;
          ++id) {
         const std::string& file = files.names[slotOf(id)];
-        if (!files.seconds[slotOf(id)].empty()) {
-            set.problem = twoFiles(file, files.seconds[slotOf(id)]);
+        if (!files.secondNames[slotOf(id)].empty()) {
+            set.problem = twoFiles(file, files.secondNames[slotOf(id)]);
         } else if (!file.empty()) {
             set.pictures[slotOf(id)] = loadPicture(imaging, folder, id, file, set.problem);
         }
