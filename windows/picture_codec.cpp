@@ -62,7 +62,8 @@ ImagingSession::~ImagingSession() {
     }
 }
 
-DecodedPicture ImagingSession::decode(const std::string& file, PictureSize wanted) const {
+DecodedPicture ImagingSession::decode(const std::string& file,
+                                      const std::function<bool(PictureSize)>& sizeAllowed) const {
     DecodedPicture picture;
     ComRef<IWICStream> stream;
     ComRef<IWICBitmapDecoder> decoder;
@@ -80,12 +81,11 @@ DecodedPicture ImagingSession::decode(const std::string& file, PictureSize wante
         FAILED(decoder->GetFrame(0, frame.put())) || FAILED(frame->GetSize(&width, &height))) {
         return picture;
     }
-    if (width != static_cast<UINT>(wanted.width) || height != static_cast<UINT>(wanted.height)) {
+    picture.size = {static_cast<int>(width), static_cast<int>(height)};
+    if (!sizeAllowed(picture.size)) {
         picture.result = Decoding::WRONG_SIZE;
-        picture.size = {static_cast<int>(width), static_cast<int>(height)};
         return picture;
     }
-    picture.size = wanted;
     std::vector<uint32_t> pixels(static_cast<std::size_t>(width) * height);
     ComRef<IWICFormatConverter> converter;
     if (FAILED(factory->CreateFormatConverter(converter.put())) ||

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,9 @@ class ImagingSession {
     ImagingSession(const ImagingSession&) = delete;
     ImagingSession& operator=(const ImagingSession&) = delete;
 
-    // A PNG or BMP file; its size is compared with `wanted` before any pixel is decoded.
-    DecodedPicture decode(const std::string& file, PictureSize wanted) const;
+    // A PNG or BMP file, if `sizeAllowed` takes its size: asked before any pixel is decoded.
+    DecodedPicture decode(const std::string& file,
+                          const std::function<bool(PictureSize)>& sizeAllowed) const;
     // 0x00RRGGBB pixels as a PNG file of 24-bit colour; empty when that fails.
     std::string encodePng(const std::vector<uint32_t>& pixels, PictureSize size) const;
 

@@ -110,7 +110,8 @@ HBITMAP loadPicture(const ImagingSession& imaging, const std::wstring& folder, i
     const PictureSize wanted = builtInSize(id);
     DecodedPicture decoded;
     if (readPictureFile(folder + widen(name), bytes, tooLarge) && !tooLarge) {
-        decoded = imaging.decode(bytes, wanted);
+        decoded =
+            imaging.decode(bytes, [id](PictureSize size) { return hasBuiltInSize(id, size); });
     }
     if (decoded.result == Decoding::DONE) {
         return bitmapOf(keyedPixels(decoded.pixels), wanted);
