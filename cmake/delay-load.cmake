@@ -1,7 +1,7 @@
 # DLLs the program calls only at some moments, imported delay-loaded so that each loads at
-# its first call: comctl32 for the hotkey dialog's control, shell32 for the icon in the
-# notification area and the about box's link, ole32 for the Windows Imaging Component that
-# reads picture sets and writes the template.
+# its first call: comctl32 for the hotkey dialog's control and the name field's balloon,
+# shell32 for the icon in the notification area and the about box's link, ole32 for the
+# Windows Imaging Component that reads picture sets and writes the template.
 
 # delay_load(DLL): delay-loads DLL.dll, whose calls cmake/DLL-delay.def names.
 function(delay_load dll)

@@ -105,8 +105,10 @@ enum class TextId {
     SHOWS_STRETCH,
     SHOWS_DOWN_LEFT,
     SHOWS_DOWN_RIGHT,
+    // Not a text: how many there are. New texts go above.
+    COUNT,
 };
-constexpr int TEXT_COUNT = static_cast<int>(TextId::SHOWS_DOWN_RIGHT) + 1;
+constexpr int TEXT_COUNT = static_cast<int>(TextId::COUNT);
 
 // The text in the language spoken now, UTF-8.
 const char* text(TextId id);

@@ -2,7 +2,7 @@
 #pragma once
 
 // Strings
-#define IDS_APP_TITLE 103 // "varnok", the window title
+#define IDS_APP_TITLE 103  // "varnok", the window title
 #define IDS_CLASS_NAME 109 // "VARNOK", the window class
 
 // Icons
@@ -49,6 +49,7 @@
 #define IDM_TRAY_SIZE_2 32793
 #define IDM_TRAY_SIZE_3 32794
 #define IDM_TRAY_HOTKEY 32795
+#define IDM_TRAY_LANGUAGE_FIRST 32796 // one per language, in the order of allLanguages
 // Its "外觀": the template, the built-in pictures, then the sets in skins\ one after another.
 #define IDM_SKIN_EXPORT 32800
 #define IDM_SKIN_BUILT_IN 32801
@@ -72,7 +73,7 @@
 #define IDC_HAPPINESS 1005
 #define IDC_FATIGUE 1006
 #define IDC_AGE 1008
-#define IDC_CARROTS 1009      // items: the stock; bonus: "得到十根蘿蔔"
+#define IDC_CARROTS 1009 // items: the stock; bonus: "得到十根蘿蔔"
 #define IDC_NAME 1010
 #define IDC_WATER_BOTTLES 1011 // items: the stock; bonus: "得到十瓶水"
 #define IDC_LINK 1012

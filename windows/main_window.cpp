@@ -24,8 +24,10 @@
 #include "windows/fullscreen_watch.h"
 #include "windows/ghost_mode.h"
 #include "windows/hotkey.h"
+#include "windows/language_choice.h"
 #include "windows/monitors.h"
 #include "windows/preferences_file.h"
+#include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
 #include "windows/save_file.h"
 #include "windows/skin_choice.h"
@@ -44,11 +46,6 @@ int displayScale = 1;
 namespace {
 constexpr int HOME_X = 500;
 constexpr int HOME_Y = 300;
-
-void loadPopupMenu() {
-    menuBar = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
-    popupMenu = GetSubMenu(menuBar, 0);
-}
 
 // A position on a monitor that is gone would leave the rabbit out of reach. A right edge
 // past 32 bits wraps below the left one and so shows on no monitor.
@@ -71,10 +68,11 @@ void onCreate(HWND window) {
     buildSaveFilePath();
     // The size sets how many screen pixels a rabbit pixel covers.
     loadPreferences();
+    speakChosenLanguage();
     const int savedScale = takeRememberedSize();
     // The walks wrap at the monitors' edges counted in rabbit pixels.
     readMonitors();
-    loadPopupMenu();
+    loadRabbitMenu();
     loadState();
     if (hasPet != 0) {
         setCareMenuState(CARE_MENU_ENABLED);

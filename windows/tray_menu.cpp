@@ -7,6 +7,8 @@
 #include "res/resource.h"
 #include "windows/dialogs/hotkey_dialog.h"
 #include "windows/ghost_mode.h"
+#include "windows/language_choice.h"
+#include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
@@ -18,16 +20,26 @@ UINT sizeCommand(int size) {
     return static_cast<UINT>(IDM_TRAY_SIZE_1 + size - SMALLEST_SIZE);
 }
 
+UINT languageCommand(int index) {
+    return static_cast<UINT>(IDM_TRAY_LANGUAGE_FIRST + index);
+}
+
 UINT greyedUnless(bool enabled) {
     return enabled ? MF_ENABLED : MF_GRAYED;
 }
 
-UINT firstSeparatorPosition(HMENU menu) {
-    UINT position = 0;
-    while ((GetMenuState(menu, position, MF_BYPOSITION) & MF_SEPARATOR) == 0) {
-        ++position;
+// Each language under its own name, the one spoken now checked.
+HMENU createLanguageMenu() {
+    HMENU menu = CreatePopupMenu();
+    int spoken = 0;
+    for (int i = 0; i < LANGUAGE_COUNT; ++i) {
+        AppendMenuW(menu, MF_STRING, languageCommand(i),
+                    widen(languageMenuName(allLanguages[i])).c_str());
+        spoken = allLanguages[i] == currentLanguage() ? i : spoken;
     }
-    return position;
+    CheckMenuRadioItem(menu, languageCommand(0), languageCommand(LANGUAGE_COUNT - 1),
+                       languageCommand(spoken), MF_BYCOMMAND);
+    return menu;
 }
 
 void setItemText(HMENU menu, UINT command, const std::wstring& text) {
@@ -57,21 +69,26 @@ void runTrayCommand(HWND owner, int command) {
         openHotkeyDialog(owner);
         break;
     default:
-        // The rabbit's own commands and exit, as its own menu sends them.
-        if (!runSkinCommand(command)) {
-            PostMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        if (command >= IDM_TRAY_LANGUAGE_FIRST &&
+            command < IDM_TRAY_LANGUAGE_FIRST + LANGUAGE_COUNT) {
+            switchLanguage(allLanguages[command - IDM_TRAY_LANGUAGE_FIRST]);
+            break;
         }
+        if (runSkinCommand(command)) {
+            break;
+        }
+        // The rabbit's own commands and exit, as its own menu sends them.
+        PostMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
         break;
     }
 }
 } // namespace
 
 HMENU createTrayMenu() {
-    HMENU bar = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
+    HMENU bar = loadMenuInLanguage(IDR_TRAY_MENU);
     HMENU menu = GetSubMenu(bar, 0);
     RemoveMenu(bar, 0, MF_BYPOSITION);
     DestroyMenu(bar);
-    insertSkinMenu(menu, firstSeparatorPosition(menu));
     if (rabbitHidden()) {
         setItemText(menu, IDM_TRAY_HIDE, widen(text(TextId::TRAY_SHOW)));
     }
@@ -82,6 +99,10 @@ HMENU createTrayMenu() {
     }
     CheckMenuRadioItem(menu, sizeCommand(SMALLEST_SIZE), sizeCommand(LARGEST_SIZE),
                        sizeCommand(rabbitSize()), MF_BYCOMMAND);
+    InsertMenuW(menu, TRAY_LANGUAGE_POSITION, MF_BYPOSITION | MF_POPUP,
+                reinterpret_cast<UINT_PTR>(createLanguageMenu()),
+                widen(text(TextId::TRAY_LANGUAGE)).c_str());
+    insertSkinMenu(menu, TRAY_SKIN_POSITION);
     // While one of the rabbit's boxes or dialogs is open its window is disabled and its own
     // menu cannot open: its commands, and exit, wait until that closes here too.
     const bool rabbitFree = IsWindowEnabled(mainWindow) != FALSE;

@@ -159,8 +159,7 @@ TEST_F(PictureSetTest, TheMenuListsTheSetsByNameWithTheOneInUseChecked) {
     writeFileBytes(skinsInTestFolder() + L"\\notes.txt", "not a set");
     chooseSkin("winter");
     HMENU menu = createTrayMenu();
-    // Just above the first separator; the rabbit's own menu follows the second.
-    HMENU looks = GetSubMenu(menu, TRAY_MAIN_MENU_POSITION - 2);
+    HMENU looks = GetSubMenu(menu, TRAY_SKIN_POSITION);
     const char* const items[] = {"兔子(&R)",  "&1 Autumn", "&2 b&&w",
                                  "&3 winter", "",          "匯出範本(&E)…"};
     ASSERT_EQ(GetMenuItemCount(looks), 6);

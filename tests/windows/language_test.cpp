@@ -1,0 +1,185 @@
+// The language the rabbit speaks: the one Windows' display language asks for unless
+// varnok.ini names one, and a choice from the notification icon's menu that reloads the
+// rabbit's menu in its states and reaches every dialog opened afterwards.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cwctype>
+#include <string>
+
+#include "desktop/running_state.h"
+#include "dialog_test_support.h"
+#include "rabbit/pet_record.h"
+#include "res/resource.h"
+#include "save_test_files.h"
+#include "win_test_support.h"
+#include "windows/language_choice.h"
+#include "windows/language_resources.h"
+#include "windows/main_window.h"
+#include "windows/tray_menu.h"
+#include "windows/wide_text.h"
+
+namespace {
+LANGID standInLanguage;
+LANGID WINAPI standInDisplay() {
+    return standInLanguage;
+}
+
+std::string itemText(HMENU menu, UINT item, UINT byWhat) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, item, text, 64, byWhat);
+    return narrow(text);
+}
+
+std::string captionOf(int dialogId) {
+    HWND dialog = CreateDialogIndirectParamW(appInstance, dialogTemplateInLanguage(dialogId),
+                                             nullptr, nullptr, 0);
+    wchar_t caption[64] = {};
+    GetWindowTextW(dialog, caption, 64);
+    DestroyWindow(dialog);
+    return narrow(caption);
+}
+
+// The access key of a menu text: the character after a lone "&", upper case; 0 for none.
+wchar_t accessKey(const std::wstring& text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == L'&' && text[i + 1] != L'&') {
+            return static_cast<wchar_t>(std::towupper(text[i + 1]));
+        }
+        i += text[i] == L'&' ? 1 : 0;
+    }
+    return 0;
+}
+
+// The menu's shape, item by item: ids, states and submenus (the rabbit's own menu inside
+// the notification icon's is left to itself); and what is wrong with its access keys: one
+// missing (unless it may), or one that another item of the menu has too.
+std::string shapeOf(HMENU menu, bool keysRequired, std::string& keyFaults) {
+    std::string shape;
+    std::wstring keys;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const UINT position = static_cast<UINT>(i);
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, position, MF_BYPOSITION);
+        const UINT kind = state & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR | MF_POPUP);
+        shape += std::to_string(GetMenuItemID(menu, i)) + "/" + std::to_string(kind) + " ";
+        if ((state & MF_SEPARATOR) == 0) {
+            const wchar_t key = accessKey(text);
+            if ((key == 0 && keysRequired) || (key != 0 && keys.find(key) != std::wstring::npos)) {
+                keyFaults += narrow(text) + " ";
+            }
+            keys += key;
+        }
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub != nullptr && sub != popupMenu) {
+            shape += "[" + shapeOf(sub, keysRequired, keyFaults) + "] ";
+        }
+    }
+    return shape;
+}
+
+class LanguageTest : public RabbitWindowTest {};
+
+// Only the words change; every item has an access key of its own, but for the rabbit's
+// menu in Traditional Chinese, which stays as it always was.
+TEST_F(LanguageTest, EveryMenuKeepsItsItemsInEveryLanguageWithAccessKeysOfTheirOwn) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    std::string rabbitShape;
+    std::string trayShape;
+    for (Language language : allLanguages) {
+        setCurrentLanguage(language);
+        std::string faults;
+        HMENU bar = loadMenuInLanguage(IDR_MAIN_MENU);
+        const std::string rabbit =
+            shapeOf(GetSubMenu(bar, 0), language != Language::TRADITIONAL_CHINESE, faults);
+        DestroyMenu(bar);
+        HMENU tray = createTrayMenu();
+        const std::string trayMenu = shapeOf(tray, true, faults);
+        destroyTrayMenu(tray);
+        EXPECT_EQ(faults, "") << languageKey(language);
+        rabbitShape = rabbitShape.empty() ? rabbit : rabbitShape;
+        trayShape = trayShape.empty() ? trayMenu : trayShape;
+        EXPECT_EQ(rabbit, rabbitShape) << languageKey(language);
+        EXPECT_EQ(trayMenu, trayShape) << languageKey(language);
+    }
+}
+
+TEST_F(LanguageTest, WindowsDisplayLanguageChoosesUnlessTheSettingsFileNamesOne) {
+    const struct {
+        LANGID display;
+        const char* file; // null: none
+        const char* about;
+    } cases[] = {
+        {0x0404, nullptr, "關於(&A)"},
+        {0x0C04, nullptr, "關於(&A)"},
+        {0x0804, nullptr, "关于(&A)"},
+        {0x0409, nullptr, "&About"},
+        {0x0411, nullptr, "&About"},
+        {0x0409, "[varnok]\r\nlanguage=zh-Hant\r\n", "關於(&A)"},
+        {0x0404, "[varnok]\r\nlanguage=EN\r\n", "&About"},
+        {0x0804, "[varnok]\r\nlanguage=klingon\r\n", "关于(&A)"},
+    };
+    for (const auto& c : cases) {
+        standInLanguage = c.display;
+        userDisplayLanguage = standInDisplay;
+        if (c.file != nullptr) {
+            writeFileBytes(preferencesFileInTestFolder(), c.file);
+        }
+        ASSERT_NE(createRabbitWindow(), nullptr);
+        EXPECT_EQ(itemText(popupMenu, 0, MF_BYPOSITION), c.about) << std::hex << c.display;
+        destroyRabbitWindow();
+        EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), c.file != nullptr ? c.file : "");
+        DeleteFileW(preferencesFileInTestFolder().c_str());
+        resetProgramState();
+    }
+}
+
+TEST_F(LanguageTest, AChoiceSwitchesTheMenusAtOnceInTheirStatesAndIsRemembered) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    SendMessageW(mainWindow, WM_COMMAND, IDM_FREE_ACTIVITY, 0);
+    SendMessageW(mainWindow, WM_COMMAND, IDM_SLEEP, 0); // greys the care commands
+    switchLanguage(Language::ENGLISH);
+    EXPECT_EQ(itemText(popupMenu, 0, MF_BYPOSITION), "&About");
+    EXPECT_EQ(itemText(popupMenu, IDM_FREE_ACTIVITY, MF_BYCOMMAND), "Wa&nder");
+    EXPECT_NE(GetMenuState(popupMenu, 3, MF_BYPOSITION) & MF_GRAYED, 0u);
+    EXPECT_EQ(GetMenuState(popupMenu, 2, MF_BYPOSITION) & MF_GRAYED, 0u);
+    HMENU tray = createTrayMenu();
+    EXPECT_EQ(itemText(tray, 0, MF_BYPOSITION), "&Hide Rabbit");
+    EXPECT_EQ(itemText(tray, TRAY_LANGUAGE_POSITION, MF_BYPOSITION), "&Language");
+    EXPECT_NE(GetMenuState(GetSubMenu(tray, TRAY_LANGUAGE_POSITION), 2, MF_BYPOSITION) & MF_CHECKED,
+              0u);
+    destroyTrayMenu(tray);
+    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()),
+              "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nlanguage=en\r\n");
+    // Back in Traditional Chinese the free activity item keeps the title it was given.
+    switchLanguage(Language::TRADITIONAL_CHINESE);
+    EXPECT_EQ(itemText(popupMenu, IDM_FREE_ACTIVITY, MF_BYCOMMAND), "自由活動");
+}
+
+TEST_F(LanguageTest, EveryDialogHasItsCaptionInEveryLanguage) {
+    const struct {
+        int dialogId;
+        const char* captions[LANGUAGE_COUNT];
+    } dialogs[] = {
+        {IDD_ABOUT, {"關於", "关于", "About"}},
+        {IDD_STATUS, {"狀態", "状态", "Status"}},
+        {IDD_SETTINGS, {"設定", "设定", "Settings"}},
+        {IDD_ITEMS, {"物品", "物品", "Items"}},
+        {IDD_BONUS, {"恭喜", "恭喜", "Congratulations"}},
+        {IDD_HOTKEY, {"快速鍵", "快捷键", "Hotkey"}},
+    };
+    appInstance = GetModuleHandleW(nullptr);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_HOTKEY_CLASS};
+    InitCommonControlsEx(&controls);
+    for (int i = 0; i < LANGUAGE_COUNT; ++i) {
+        setCurrentLanguage(allLanguages[i]);
+        for (const auto& d : dialogs) {
+            EXPECT_EQ(captionOf(d.dialogId), d.captions[i]) << d.dialogId;
+        }
+    }
+}
+} // namespace
