@@ -1,9 +1,13 @@
 // The settings file read leniently and written whole; the sizes a screen offers and where
 // the rabbit stands after a change of size.
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "preferences/preferences.h"
 #include "preferences/size_rule.h"
+
+using namespace std::string_literals;
 
 namespace {
 constexpr unsigned CTRL_ALT = HOTKEY_CTRL | HOTKEY_ALT;
@@ -43,7 +47,7 @@ TEST(PreferencesTest, ReadsWhatItCanAndLeavesTheRestAtTheDefaults) {
         EXPECT_EQ(read.ghost, c.ghost) << c.text;
         EXPECT_EQ(read.hotkey, c.hotkey) << c.text;
     }
-    EXPECT_EQ(parsePreferences(std::string("[varnok]\nsize=2\n\0", 19)).size, 1);
+    EXPECT_EQ(parsePreferences("[varnok]\nsize=2\n\0"s).size, 1);
 }
 
 TEST(PreferencesTest, WritesTheWholeFileAndReadsItBack) {
