@@ -191,19 +191,25 @@ test_on_stacked_monitors_a_rabbit_hanging_off_the_left_edge_walks_down_onto_the_
 }
 
 test_a_garbled_settings_file_gives_the_defaults_and_is_left_alone() {
-    RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
-    printf '[varnok]\r\nsize=2\x00\x01\xfe\r\nghost=1\r\n' >"$RABBIT_DIR/varnok.ini"
-    cp "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/garbled.ini"
-    cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
-    printf '%s' "$(rabbit_hex)" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
-    restart_rabbit || return
+    start_rabbit_with_settings '[varnok]\r\nsize=2\x00\x01\xfe\r\nghost=1\r\n' "$(rabbit_hex)" ||
+        return
     expect_eq "window with a garbled varnok.ini" "500 300 60 88" \
         "$(window_geometry "$RABBIT_WINDOW")" || return
     xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY | grep -q 'not found' ||
         fail "the rabbit is translucent: $(xprop -id "$RABBIT_WINDOW" _NET_WM_WINDOW_OPACITY)" ||
         return
     choose_exit || return
-    cmp -s "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/garbled.ini" || fail "varnok.ini was changed"
+    settings_unchanged
+}
+
+test_a_bare_function_key_in_the_settings_is_no_hotkey() {
+    start_rabbit_with_settings '[varnok]\r\nhotkey=F5\r\n' "$(rabbit_hex)" || return
+    # shellcheck disable=SC2046
+    xdotool mousemove $(rabbit_point) key F5
+    sleep 0.5
+    visible_window '^varnok$' >/dev/null || fail "F5 hid the rabbit" || return
+    choose_exit || return
+    settings_unchanged
 }
 
 # The icon in the notification area: its menu's last item ends the program as the rabbit's

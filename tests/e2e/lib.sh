@@ -60,6 +60,23 @@ start_rabbit() {
     restart_rabbit
 }
 
+# start_rabbit_with_settings TEXT [SAVE-HEX]: as start_rabbit, with varnok.ini written from
+# the printf format TEXT first, and a copy of it kept for settings_unchanged.
+start_rabbit_with_settings() {
+    RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
+    # shellcheck disable=SC2059 # the text is the format, with its escapes
+    printf "$1" >"$RABBIT_DIR/varnok.ini"
+    cp "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/chosen.ini"
+    cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
+    [ $# -lt 2 ] || printf '%s' "$2" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
+    restart_rabbit
+}
+
+settings_unchanged() {
+    cmp -s "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/chosen.ini" ||
+        fail "varnok.ini was changed: $(od -c "$RABBIT_DIR/varnok.ini" | head -n 3)"
+}
+
 # restart_rabbit: starts the program again in the folder of the last start_rabbit.
 restart_rabbit() {
     (cd "$RABBIT_DIR" && exec wine varnok.exe) >>"$RABBIT_DIR/wine.log" 2>&1 &

@@ -26,6 +26,8 @@ const Hotkey WITH_WIN = {HOTKEY_WIN | HOTKEY_CTRL, VK_F7};
 constexpr WORD TYPED_TAKEN = MAKEWORD(VK_F10, HOTKEYF_CONTROL | HOTKEYF_ALT);
 constexpr WORD TYPED_FREE = MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_ALT);
 constexpr WORD TYPED_SPACE = MAKEWORD(VK_SPACE, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD TYPED_F12 = MAKEWORD(VK_F12, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD TYPED_SHIFT_F5 = MAKEWORD(VK_F5, HOTKEYF_SHIFT);
 constexpr WORD AS_SHOWN = 0xFFFF;
 
 // Whether the program holds the keys: then no other window can register them.
@@ -92,6 +94,8 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
         {"free keys", FIRST, TYPED_FREE, IDOK, FREE, 0},
         {"keys another program holds", FIRST, TYPED_TAKEN, IDOK, FIRST, IDS_HOTKEY_TAKEN_BOX},
         {"a key no hotkey may have", FIRST, TYPED_SPACE, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
+        {"the debuggers' F12", FIRST, TYPED_F12, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
+        {"Shift alone", FIRST, TYPED_SHIFT_F5, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
         {"none", FIRST, TYPED_FREE, IDC_HOTKEY_NONE, Hotkey(), 0},
         {"cancel", FIRST, TYPED_FREE, IDCANCEL, FIRST, 0},
         {"Win, left as shown", WITH_WIN, AS_SHOWN, IDOK, WITH_WIN, 0},

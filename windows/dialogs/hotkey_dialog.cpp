@@ -63,7 +63,7 @@ void showHotkeyState(HWND dialog) {
 
 void initHotkeyDialog(HWND dialog) {
     HWND control = GetDlgItem(dialog, IDC_HOTKEY);
-    // A letter or a digit with Shift or nothing would take that key from all typing.
+    // A key with Shift or nothing would take that key from all typing.
     SendMessageW(control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                  MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
     shownKeys = controlKeys(preferences.hotkey);
@@ -79,7 +79,7 @@ void warn(HWND dialog, UINT textId) {
 
 // False, after a box that says why, when the keys cannot become the hotkey.
 bool takeHotkey(HWND dialog, const Hotkey& wanted) {
-    if (wanted.key != 0 && !hotkeyKeyAllowed(wanted.key)) {
+    if (wanted.key != 0 && !hotkeyAllowed(wanted)) {
         warn(dialog, IDS_HOTKEY_KEY_REFUSED);
         return false;
     }
