@@ -10,14 +10,13 @@ constexpr int SMALLEST_SIZE = 1;
 constexpr int LARGEST_SIZE = 3;
 
 struct Preferences {
-    // Screen pixels per rabbit pixel on top of the display's whole factor.
+    // Screen pixels per rabbit pixel on top of the display's whole factor, where the main
+    // monitor offers it; rabbit.dat counts the rabbit's place in this size's pixels.
     int size = SMALLEST_SIZE;
     // Clicks go through the half-transparent rabbit.
     bool ghost = false;
     Hotkey hotkey;
 };
-
-extern Preferences preferences;
 
 // The file's text, UTF-8: a [varnok] section with size=, ghost= and hotkey=. Keys and
 // names in any case; anything unknown, malformed or out of range leaves that setting at

@@ -2,6 +2,7 @@
 # statically so that only Windows' own DLLs are needed.
 target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/autostart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/chosen_preferences.cpp
     ${CMAKE_CURRENT_LIST_DIR}/desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/evaluate_grade.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_retry.cpp

@@ -1,14 +1,15 @@
-// The notification icon: added with the rabbit window and again whenever the shell's
-// notification area starts anew, removed at the end of the program or of the session.
+// The notification icon: added with the rabbit window, tried again while the shell's
+// notification area is not there yet and whenever it starts anew, removed at the end of
+// the program or of the session.
 #include "windows/tray_icon.h"
 
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include <string>
 
 #include "rabbit/pet_record.h"
 #include "res/resource.h"
+#include "windows/ghost_mode.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
 #include "windows/startup.h"
@@ -18,6 +19,14 @@
 HWND trayWindow;
 
 namespace {
+BOOL shellNotifyIcon(DWORD action, NOTIFYICONDATAW* data) {
+    return Shell_NotifyIconW(action, data);
+}
+} // namespace
+
+BOOL (*notifyIcon)(DWORD action, NOTIFYICONDATAW* data) = shellNotifyIcon;
+
+namespace {
 constexpr wchar_t TRAY_CLASS[] = L"VARNOK_TRAY";
 constexpr UINT ICON_ID = 1;
 constexpr UINT ICON_MESSAGE = WM_APP + 1;
@@ -25,11 +34,18 @@ constexpr UINT ICON_MESSAGE = WM_APP + 1;
 // first paint, so the icon comes right after it.
 constexpr UINT ADD_ICON_MESSAGE = WM_APP + 2;
 constexpr int SMALL_ICON_PIXELS = 16;
+// At a logon start the notification area may come up well after the rabbit: an icon that
+// could not be added is tried again this often, this many times in the program's life.
+constexpr UINT_PTR ADD_RETRY_TIMER = 1;
+constexpr UINT ADD_RETRY_MS = 5000;
+constexpr int ADD_RETRIES = 60;
 
 // Broadcast by the shell when its notification area starts, after Explorer restarts too.
 UINT taskbarCreated;
 HICON icon;
 std::wstring shownTip;
+bool iconShown = false;
+int retriesLeft = ADD_RETRIES;
 
 // The small icon holds 16 x 16 only; where the system's small icons are larger (a higher
 // DPI), the program icon's image of that size stays sharp.
@@ -58,28 +74,47 @@ NOTIFYICONDATAW iconData(UINT flags) {
     return data;
 }
 
-void notifyTip(DWORD action) {
+bool notifyTip(DWORD action) {
     NOTIFYICONDATAW data = iconData(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
     data.uCallbackMessage = ICON_MESSAGE;
     data.hIcon = icon;
     shownTip = tipText();
     lstrcpynW(data.szTip, shownTip.c_str(), ARRAYSIZE(data.szTip));
-    Shell_NotifyIconW(action, &data);
+    return notifyIcon(action, &data) != FALSE;
 }
 
-// Fails quietly where no notification area exists yet.
-void addIcon() {
-    notifyTip(NIM_ADD);
-    // Version 4 reports a click or the keyboard's Enter as one selection, and the menu
-    // key or right click as WM_CONTEXTMENU.
-    NOTIFYICONDATAW data = iconData(0);
-    data.uVersion = NOTIFYICON_VERSION_4;
-    Shell_NotifyIconW(NIM_SETVERSION, &data);
+// A shell busy at logon may give up waiting and still add the icon: one that can be
+// changed is there. A ghost rabbit becomes one only once its icon is.
+bool addIcon() {
+    iconShown = notifyTip(NIM_ADD) || notifyTip(NIM_MODIFY);
+    if (iconShown) {
+        // Version 4 reports a click or the keyboard's Enter as one selection, and the menu
+        // key or right click as WM_CONTEXTMENU.
+        NOTIFYICONDATAW data = iconData(0);
+        data.uVersion = NOTIFYICON_VERSION_4;
+        notifyIcon(NIM_SETVERSION, &data);
+    }
+    updateGhostMode(mainWindow);
+    return iconShown;
+}
+
+void addIconOrRetry() {
+    if (!addIcon() && retriesLeft > 0) {
+        SetTimer(trayWindow, ADD_RETRY_TIMER, ADD_RETRY_MS, nullptr);
+    }
+}
+
+void retryAddingIcon() {
+    --retriesLeft;
+    if (addIcon() || retriesLeft <= 0) {
+        KillTimer(trayWindow, ADD_RETRY_TIMER);
+    }
 }
 
 void removeIcon() {
     NOTIFYICONDATAW data = iconData(0);
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    notifyIcon(NIM_DELETE, &data);
+    iconShown = false;
 }
 
 // Version 4: the event in the low word of lParam, the icon's place on the screen in wParam.
@@ -101,7 +136,10 @@ LRESULT CALLBACK trayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         onIconEvent(wParam, lParam);
         return 0;
     case ADD_ICON_MESSAGE:
-        addIcon();
+        addIconOrRetry();
+        return 0;
+    case WM_TIMER:
+        retryAddingIcon();
         return 0;
     case WM_HOTKEY:
         toggleRabbitHidden();
@@ -113,7 +151,7 @@ LRESULT CALLBACK trayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     }
     if (message == taskbarCreated) {
-        addIcon();
+        addIconOrRetry();
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -135,6 +173,8 @@ void startTrayIcon() {
     // A top-level window, never shown: message-only windows miss the shell's broadcast.
     trayWindow = CreateWindowExW(0, MAKEINTATOM(trayClass), nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
                                  nullptr, appInstance, nullptr);
+    // A rabbit run as administrator hears the shell's announcement too.
+    ChangeWindowMessageFilterEx(trayWindow, taskbarCreated, MSGFLT_ALLOW, nullptr);
     icon = loadTrayIcon();
     PostMessageW(trayWindow, ADD_ICON_MESSAGE, 0, 0);
 }
@@ -145,6 +185,10 @@ void stopTrayIcon() {
     trayWindow = nullptr;
     DestroyIcon(icon);
     icon = nullptr;
+}
+
+bool trayIconShown() {
+    return iconShown;
 }
 
 void refreshTrayTip() {

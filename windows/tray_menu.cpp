@@ -2,10 +2,9 @@
 // commands run here, the rabbit's go to the rabbit window as from its own menu.
 #include "windows/tray_menu.h"
 
-#include "preferences/preferences.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
-#include "windows/ghost_mode.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
@@ -36,7 +35,7 @@ void runTrayCommand(HWND owner, int command) {
         toggleRabbitHidden();
         break;
     case IDM_TRAY_GHOST:
-        setGhostMode(!ghostModeOn());
+        setGhostMode(!chosenPreferences().ghost);
         break;
     case IDM_TRAY_SIZE_1:
     case IDM_TRAY_SIZE_2:
@@ -62,7 +61,8 @@ HMENU createTrayMenu() {
     if (rabbitHidden()) {
         setItemText(menu, IDM_TRAY_HIDE, resourceString(IDS_TRAY_SHOW));
     }
-    CheckMenuItem(menu, IDM_TRAY_GHOST, MF_BYCOMMAND | (ghostModeOn() ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_TRAY_GHOST,
+                  MF_BYCOMMAND | (chosenPreferences().ghost ? MF_CHECKED : MF_UNCHECKED));
     for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
         EnableMenuItem(menu, sizeCommand(size),
                        MF_BYCOMMAND | greyedUnless(rabbitSizeOffered(size)));

@@ -288,3 +288,18 @@ test_on_a_large_screen_a_restart_keeps_ghost_mode_and_size() {
     tray_choose Up Return || return
     wait_for_rabbit_exit
 }
+
+# This screen does not offer size 2: the rabbit is drawn at size 1, its feet where size 2
+# put them, and both files keep counting in size 2, ghost mode's writes included.
+test_a_rabbit_drawn_smaller_than_its_size_keeps_the_size_in_both_files() {
+    start_tray || return
+    start_rabbit_with_settings '[varnok]\r\nsize=2\r\nghost=0\r\nhotkey=\r\n' \
+        "$(rabbit_hex posX=235 posY=106)" || return
+    expect_eq "window at size 1" "500 300 60 88" "$(window_geometry "$RABBIT_WINDOW")" || return
+    tray_choose Down Down Return || return
+    tray_choose Down Down Return || return
+    tray_choose Up Return || return
+    wait_for_rabbit_exit || return
+    settings_unchanged || return
+    expect_save "$(rabbit_hex posX=235 posY=106)"
+}

@@ -5,8 +5,8 @@
 #include "desktop/desktop.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/status_dialog.h"
-#include "windows/ghost_mode.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
 

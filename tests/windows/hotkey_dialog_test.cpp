@@ -10,7 +10,9 @@
 
 #include "preferences/preferences.h"
 #include "res/resource.h"
+#include "save_test_files.h"
 #include "win_test_support.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
 #include "windows/hotkey.h"
 #include "windows/resource_string.h"
@@ -45,7 +47,6 @@ class HotkeyDialogTest : public RabbitWindowTest {
 
     void SetUp() override {
         RabbitWindowTest::SetUp();
-        preferences = Preferences();
         ASSERT_NE(createRabbitWindow(), nullptr);
         otherProgram = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
                                        nullptr, nullptr, nullptr);
@@ -55,14 +56,14 @@ class HotkeyDialogTest : public RabbitWindowTest {
     void TearDown() override {
         DestroyWindow(otherProgram);
         RabbitWindowTest::TearDown();
-        preferences = Preferences();
     }
 
     // Starts with `start` as the chosen hotkey, types `typed` into the dialog's control
     // and presses `button`; a box that follows closes the dialog. The dialog's line, read.
     std::string runDialog(const Hotkey& start, WORD typed, int button) {
-        preferences.hotkey = start;
-        registerHotkeyAtStart(trayWindow);
+        if (chosenPreferences().hotkey != start) {
+            setHotkey(start);
+        }
         std::string line;
         boxes.onOpen = [&](HWND box) {
             if (GetDlgItem(box, IDC_HOTKEY) == nullptr) {
@@ -103,7 +104,7 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
     for (const auto& c : cases) {
         boxes.seen.clear();
         runDialog(c.start, c.typed, c.button);
-        EXPECT_EQ(hotkeyText(preferences.hotkey), hotkeyText(c.after)) << c.what;
+        EXPECT_EQ(hotkeyText(chosenPreferences().hotkey), hotkeyText(c.after)) << c.what;
         if (c.after.key != 0) {
             EXPECT_TRUE(heldByTheProgram(otherProgram, c.after)) << c.what;
         }
@@ -115,13 +116,14 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
         if (c.box != 0) {
             EXPECT_EQ(boxes.seen[1].text, narrow(resourceString(c.box))) << c.what;
         }
-        unregisterHotkey(trayWindow);
+        setHotkey(Hotkey());
     }
 }
 
 TEST_F(HotkeyDialogTest, KeysTakenByStartUpStayUnregisteredWithoutABoxAndTheDialogSaysSo) {
-    preferences.hotkey = HELD_ELSEWHERE;
-    registerHotkeyAtStart(trayWindow);
+    destroyRabbitWindow();
+    writeFileBytes(preferencesFileInTestFolder(), "[varnok]\r\nhotkey=Ctrl+Alt+F10\r\n");
+    ASSERT_NE(createRabbitWindow(), nullptr);
     EXPECT_TRUE(hotkeyTaken());
     EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
     const std::string line = runDialog(HELD_ELSEWHERE, AS_SHOWN, IDOK);

@@ -10,8 +10,9 @@
 
 #include "preferences/preferences.h"
 #include "res/resource.h"
+#include "save_test_files.h"
 #include "win_test_support.h"
-#include "windows/ghost_mode.h"
+#include "windows/chosen_preferences.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
@@ -56,11 +57,18 @@ UINT itemState(HMENU menu, UINT id) {
     return GetMenuState(menu, id, MF_BYCOMMAND);
 }
 
+BOOL refuseIcon(DWORD, NOTIFYICONDATAW*) {
+    return FALSE;
+}
+
+LONG_PTR ghostStyles() {
+    return GetWindowLongPtrW(mainWindow, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TRANSPARENT);
+}
+
 class TrayIconTest : public RabbitWindowTest {
   protected:
     void SetUp() override {
         RabbitWindowTest::SetUp();
-        preferences = Preferences();
         writeRabbitSave(200, 150);
         ASSERT_NE(createRabbitWindow(), nullptr);
         ASSERT_NE(trayWindow, nullptr);
@@ -130,6 +138,29 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
     EnableWindow(mainWindow, TRUE);
     showRabbit();
     setGhostMode(false);
+}
+
+// Where no notification area takes the icon, a ghost rabbit would be out of reach.
+TEST_F(TrayIconTest, ARememberedGhostStaysSolidUntilItsIconIsAdded) {
+    const std::string remembered = "[varnok]\r\nghost=1\r\n";
+    destroyRabbitWindow();
+    writeFileBytes(preferencesFileInTestFolder(), remembered);
+    const auto shellsOwn = notifyIcon;
+    notifyIcon = refuseIcon;
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    pumpMessages(0);
+    notifyIcon = shellsOwn;
+    EXPECT_FALSE(iconShown(trayWindow));
+    EXPECT_EQ(ghostStyles(), 0);
+    const RECT rabbit = rabbitWindowRect();
+    const POINT belly = {(rabbit.left + rabbit.right) / 2,
+                         rabbit.top + (rabbit.bottom - rabbit.top) * 3 / 4};
+    EXPECT_EQ(WindowFromPoint(belly), mainWindow);
+
+    SendMessageW(trayWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(iconShown(trayWindow));
+    EXPECT_EQ(ghostStyles(), WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), remembered);
 }
 
 TEST_F(TrayIconTest, TheHotkeyHidesAndShowsTheRabbit) {

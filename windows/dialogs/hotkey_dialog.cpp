@@ -4,13 +4,11 @@
 
 #include <commctrl.h>
 
-#include "preferences/preferences.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/modal_dialog.h"
 #include "windows/hotkey.h"
-#include "windows/preferences_file.h"
 #include "windows/resource_string.h"
-#include "windows/tray_icon.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -51,9 +49,10 @@ Hotkey hotkeyOf(WORD keys) {
 
 // The whole hotkey where the control falls short: taken by another program, or with Win.
 void showHotkeyState(HWND dialog) {
+    const Hotkey& chosen = chosenPreferences().hotkey;
     std::wstring state;
-    if (hotkeyTaken() || (preferences.hotkey.modifiers & HOTKEY_WIN) != 0) {
-        state = widen(hotkeyText(preferences.hotkey));
+    if (hotkeyTaken() || (chosen.modifiers & HOTKEY_WIN) != 0) {
+        state = widen(hotkeyText(chosen));
     }
     if (hotkeyTaken()) {
         state += resourceString(IDS_HOTKEY_TAKEN);
@@ -66,7 +65,7 @@ void initHotkeyDialog(HWND dialog) {
     // A key with Shift or nothing would take that key from all typing.
     SendMessageW(control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                  MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-    shownKeys = controlKeys(preferences.hotkey);
+    shownKeys = controlKeys(chosenPreferences().hotkey);
     SendMessageW(control, HKM_SETHOTKEY, shownKeys, 0);
     showHotkeyState(dialog);
 }
@@ -83,13 +82,9 @@ bool takeHotkey(HWND dialog, const Hotkey& wanted) {
         warn(dialog, IDS_HOTKEY_KEY_REFUSED);
         return false;
     }
-    if (!changeHotkey(trayWindow, wanted)) {
+    if (!setHotkey(wanted)) {
         warn(dialog, IDS_HOTKEY_TAKEN_BOX);
         return false;
-    }
-    if (wanted != preferences.hotkey) {
-        preferences.hotkey = wanted;
-        savePreferences();
     }
     return true;
 }
@@ -97,7 +92,7 @@ bool takeHotkey(HWND dialog, const Hotkey& wanted) {
 Hotkey chosenHotkey(HWND dialog) {
     const WORD keys =
         static_cast<WORD>(SendDlgItemMessageW(dialog, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
-    return keys == shownKeys ? preferences.hotkey : hotkeyOf(keys);
+    return keys == shownKeys ? chosenPreferences().hotkey : hotkeyOf(keys);
 }
 } // namespace
 
