@@ -19,6 +19,7 @@
 #include "windows/chosen_preferences.h"
 #include "windows/dialogs/about_dialog.h"
 #include "windows/dialogs/items_dialog.h"
+#include "windows/dialogs/modal_dialog.h"
 #include "windows/dialogs/settings_dialog.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/fullscreen_watch.h"
@@ -140,8 +141,9 @@ void onLeftButtonDown(HWND window) {
 
 void onRightButtonDown(HWND window, WPARAM buttons) {
     stopActiveAnimation();
-    // A modifier key or another button held with the right one opens no menu.
-    if (buttons == MK_RBUTTON) {
+    // A modifier key or another button held with the right one opens no menu, nor does a
+    // click while one of the program's dialogs is open: that comes to the front instead.
+    if (buttons == MK_RBUTTON && !raiseOpenDialog()) {
         POINT cursor;
         GetCursorPos(&cursor);
         TrackPopupMenu(popupMenu, 0, cursor.x, cursor.y, 0, window, nullptr);

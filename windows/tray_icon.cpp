@@ -9,6 +9,7 @@
 
 #include "rabbit/pet_record.h"
 #include "res/resource.h"
+#include "windows/dialogs/modal_dialog.h"
 #include "windows/ghost_mode.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
@@ -29,7 +30,6 @@ BOOL (*notifyIcon)(DWORD action, NOTIFYICONDATAW* data) = shellNotifyIcon;
 namespace {
 constexpr wchar_t TRAY_CLASS[] = L"VARNOK_TRAY";
 constexpr UINT ICON_ID = 1;
-constexpr UINT ICON_MESSAGE = WM_APP + 1;
 // Posted as the window is made: loading the shell for the icon would delay the rabbit's
 // first paint, so the icon comes right after it.
 constexpr UINT ADD_ICON_MESSAGE = WM_APP + 2;
@@ -46,6 +46,9 @@ HICON icon;
 std::wstring shownTip;
 bool iconShown = false;
 int retriesLeft = ADD_RETRIES;
+ULONGLONG lastSelection;
+// A right click brings its button's release before the menu; the keyboard brings none.
+bool menuByMouse = false;
 
 // The small icon holds 16 x 16 only; where the system's small icons are larger (a higher
 // DPI), the program icon's image of that size stays sharp.
@@ -76,7 +79,7 @@ NOTIFYICONDATAW iconData(UINT flags) {
 
 bool notifyTip(DWORD action) {
     NOTIFYICONDATAW data = iconData(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
-    data.uCallbackMessage = ICON_MESSAGE;
+    data.uCallbackMessage = TRAY_ICON_MESSAGE;
     data.hIcon = icon;
     shownTip = tipText();
     lstrcpynW(data.szTip, shownTip.c_str(), ARRAYSIZE(data.szTip));
@@ -117,22 +120,54 @@ void removeIcon() {
     iconShown = false;
 }
 
-// Version 4: the event in the low word of lParam, the icon's place on the screen in wParam.
+// A double-click brings a second selection, and Enter on the focused icon two at once:
+// a selection within the double-click time of the one that counted is part of it.
+bool partOfLastSelection() {
+    const ULONGLONG now = GetTickCount64();
+    if (now - lastSelection < GetDoubleClickTime()) {
+        return true;
+    }
+    lastSelection = now;
+    return false;
+}
+
+// After a menu the keyboard opened, the keyboard goes back to the icon.
+void openMenuAt(POINT at, bool byKeyboard) {
+    openTrayMenu(trayWindow, at);
+    if (byKeyboard) {
+        NOTIFYICONDATAW data = iconData(0);
+        notifyIcon(NIM_SETFOCUS, &data);
+    }
+}
+
+// Version 4: the event in the low word of lParam, the icon's place on the screen in
+// wParam. While a box or dialog is open, a click brings it to the front and does nothing
+// else: a second modal loop would wait on the first.
 void onIconEvent(WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(lParam)) {
     case NIN_SELECT:
     case NIN_KEYSELECT:
-        toggleRabbitHidden();
+        if (!partOfLastSelection() && !raiseOpenDialog()) {
+            toggleRabbitHidden();
+        }
         break;
-    case WM_CONTEXTMENU:
-        openTrayMenu(trayWindow, {GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)});
+    case WM_RBUTTONUP:
+        menuByMouse = true;
         break;
+    case WM_CONTEXTMENU: {
+        const bool byKeyboard = !menuByMouse;
+        menuByMouse = false;
+        if (!raiseOpenDialog()) {
+            openMenuAt({GET_X_LPARAM(wParam), GET_Y_LPARAM(wParam)}, byKeyboard);
+        }
+        break;
+    }
     }
 }
 
 LRESULT CALLBACK trayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case ICON_MESSAGE:
+    case TRAY_ICON_MESSAGE:
         onIconEvent(wParam, lParam);
         return 0;
     case ADD_ICON_MESSAGE:
@@ -170,6 +205,7 @@ ATOM registerTrayClass() {
 void startTrayIcon() {
     static const ATOM trayClass = registerTrayClass();
     taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    lastSelection = 0;
     // A top-level window, never shown: message-only windows miss the shell's broadcast.
     trayWindow = CreateWindowExW(0, MAKEINTATOM(trayClass), nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
                                  nullptr, appInstance, nullptr);

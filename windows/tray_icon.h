@@ -10,6 +10,9 @@
 // Null while no rabbit window exists.
 extern HWND trayWindow;
 
+// The icon's clicks, as the shell reports them to the hidden window.
+constexpr UINT TRAY_ICON_MESSAGE = WM_APP + 1;
+
 // Every call to the shell's notification area goes through here: Shell_NotifyIconW, or a
 // test's stand-in for a shell that has no notification area.
 extern BOOL (*notifyIcon)(DWORD action, NOTIFYICONDATAW* data);

@@ -85,10 +85,6 @@ void destroyTrayMenu(HMENU menu) {
 }
 
 void openTrayMenu(HWND owner, POINT at) {
-    // The hotkey dialog, opened from here, is still open: it has disabled its owner.
-    if (IsWindowEnabled(owner) == FALSE) {
-        return;
-    }
     HMENU menu = createTrayMenu();
     // Only a menu whose owner is in the foreground closes when the user clicks elsewhere.
     SetForegroundWindow(owner);

@@ -13,6 +13,7 @@
 #include "save_test_files.h"
 #include "win_test_support.h"
 #include "windows/chosen_preferences.h"
+#include "windows/dialogs/hotkey_dialog.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
@@ -63,6 +64,31 @@ BOOL refuseIcon(DWORD, NOTIFYICONDATAW*) {
 
 LONG_PTR ghostStyles() {
     return GetWindowLongPtrW(mainWindow, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TRANSPARENT);
+}
+
+// Another program's window, in front until a click on the icon or the rabbit brings the
+// open dialog forward; the clicks come from inside the dialog's modal loop.
+HWND otherProgram;
+
+void CALLBACK clickWhileDialogOpen(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(dialog, timer);
+    const struct {
+        HWND window;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } clicks[] = {{trayWindow, TRAY_ICON_MESSAGE, 0, WM_CONTEXTMENU},
+                  {trayWindow, TRAY_ICON_MESSAGE, 0, NIN_SELECT},
+                  {mainWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 30)}};
+    for (const auto& click : clicks) {
+        SetForegroundWindow(otherProgram);
+        const RECT menu = menuRectAfter(click.window, click.message, click.wParam, click.lParam);
+        EXPECT_TRUE(IsRectEmpty(&menu)) << click.lParam;
+        EXPECT_EQ(GetForegroundWindow(), dialog) << click.lParam;
+        EXPECT_TRUE(IsChild(dialog, GetFocus())) << click.lParam;
+    }
+    EXPECT_FALSE(rabbitHidden());
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 class TrayIconTest : public RabbitWindowTest {
@@ -161,6 +187,26 @@ TEST_F(TrayIconTest, ARememberedGhostStaysSolidUntilItsIconIsAdded) {
     EXPECT_TRUE(iconShown(trayWindow));
     EXPECT_EQ(ghostStyles(), WS_EX_LAYERED | WS_EX_TRANSPARENT);
     EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), remembered);
+}
+
+TEST_F(TrayIconTest, TheTwoSelectionsOfADoubleClickToggleOnce) {
+    PostMessageW(trayWindow, TRAY_ICON_MESSAGE, 0, NIN_SELECT);
+    PostMessageW(trayWindow, TRAY_ICON_MESSAGE, 0, NIN_SELECT);
+    pumpMessages(0);
+    EXPECT_TRUE(rabbitHidden());
+}
+
+TEST_F(TrayIconTest, AClickWhileTheHotkeyDialogIsOpenRaisesItAndOpensNoMenu) {
+    otherProgram = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                   nullptr, nullptr, nullptr, nullptr);
+    boxes.holdMs = 10000;
+    boxes.onOpen = [](HWND dialog) {
+        SetTimer(dialog, 1, 50, clickWhileDialogOpen);
+        return IDCANCEL;
+    };
+    openHotkeyDialog(trayWindow);
+    DestroyWindow(otherProgram);
+    EXPECT_EQ(boxes.seen.size(), 1u) << boxes.describe();
 }
 
 TEST_F(TrayIconTest, TheHotkeyHidesAndShowsTheRabbit) {

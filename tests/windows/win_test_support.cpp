@@ -222,12 +222,16 @@ void CALLBACK closeOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 }
 } // namespace
 
-RECT rightClickMenuRect(WPARAM buttons) {
+RECT menuRectAfter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     SetRectEmpty(&openedMenu);
     const UINT_PTR closer = SetTimer(nullptr, 0, 200, closeOpenMenu);
-    SendMessageW(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
+    SendMessageW(window, message, wParam, lParam);
     KillTimer(nullptr, closer);
     return openedMenu;
+}
+
+RECT rightClickMenuRect(WPARAM buttons) {
+    return menuRectAfter(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
 }
 
 void writeRabbitSave(int x, int y) {

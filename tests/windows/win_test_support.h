@@ -107,8 +107,11 @@ int gdiObjectsByHandle();
 void pumpMessages(int ms);
 bool quitWasPosted();
 
+// Sends the message and returns where a popup menu opened meanwhile, closing it again;
+// empty when none opened.
+RECT menuRectAfter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Right-clicks the rabbit as the window receives it, with these buttons and keys held, and
-// returns where the popup menu opened, closing it again; empty when none opened.
+// returns where the popup menu opened, as above.
 RECT rightClickMenuRect(WPARAM buttons);
 
 // Clicks the left button at a screen point through the system's own mouse input; false
