@@ -16,6 +16,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/resource_string.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp
     ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tray_icon.cpp

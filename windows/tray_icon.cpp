@@ -13,6 +13,7 @@
 #include "windows/ghost_mode.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
+#include "windows/single_instance.h"
 #include "windows/startup.h"
 #include "windows/tray_menu.h"
 #include "windows/wide_text.h"
@@ -28,7 +29,6 @@ BOOL shellNotifyIcon(DWORD action, NOTIFYICONDATAW* data) {
 BOOL (*notifyIcon)(DWORD action, NOTIFYICONDATAW* data) = shellNotifyIcon;
 
 namespace {
-constexpr wchar_t TRAY_CLASS[] = L"VARNOK_TRAY";
 constexpr UINT ICON_ID = 1;
 // Posted as the window is made: loading the shell for the icon would delay the rabbit's
 // first paint, so the icon comes right after it.
@@ -179,6 +179,10 @@ LRESULT CALLBACK trayWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_HOTKEY:
         toggleRabbitHidden();
         return 0;
+    case SHOW_RABBIT_MESSAGE:
+        showRabbit();
+        raiseOpenDialog();
+        return 0;
     case WM_ENDSESSION:
         if (wParam != FALSE) {
             removeIcon();
@@ -207,10 +211,11 @@ void startTrayIcon() {
     taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     lastSelection = 0;
     // A top-level window, never shown: message-only windows miss the shell's broadcast.
-    trayWindow = CreateWindowExW(0, MAKEINTATOM(trayClass), nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
-                                 nullptr, appInstance, nullptr);
-    // A rabbit run as administrator hears the shell's announcement too.
+    trayWindow = CreateWindowExW(0, MAKEINTATOM(trayClass), folderClaimName().c_str(), WS_POPUP, 0,
+                                 0, 0, 0, nullptr, nullptr, appInstance, nullptr);
+    // A rabbit run as administrator hears the shell, and a later start, from below too.
     ChangeWindowMessageFilterEx(trayWindow, taskbarCreated, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(trayWindow, SHOW_RABBIT_MESSAGE, MSGFLT_ALLOW, nullptr);
     icon = loadTrayIcon();
     PostMessageW(trayWindow, ADD_ICON_MESSAGE, 0, 0);
 }

@@ -10,8 +10,12 @@
 // Null while no rabbit window exists.
 extern HWND trayWindow;
 
+// The hidden window's class; its title names the rabbit's folder (single_instance.h).
+constexpr wchar_t TRAY_CLASS[] = L"VARNOK_TRAY";
 // The icon's clicks, as the shell reports them to the hidden window.
 constexpr UINT TRAY_ICON_MESSAGE = WM_APP + 1;
+// Sent by a later start from the same folder: shows the rabbit, or its open dialog.
+constexpr UINT SHOW_RABBIT_MESSAGE = WM_APP + 3;
 
 // Every call to the shell's notification area goes through here: Shell_NotifyIconW, or a
 // test's stand-in for a shell that has no notification area.

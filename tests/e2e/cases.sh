@@ -305,3 +305,29 @@ test_a_rabbit_drawn_smaller_than_its_size_keeps_the_size_in_both_files() {
     settings_unchanged || return
     expect_save "$(rabbit_hex posX=235 posY=106)"
 }
+
+# A second start from the rabbit's folder shows it and ends, touching neither file; a start
+# from another folder is a rabbit of its own beside it.
+test_a_second_start_from_the_folder_shows_the_rabbit_and_ends() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    local first=$RABBIT_PID firstDir=$RABBIT_DIR second
+    wait_until 5 tray_icon >/dev/null || fail "no icon in the notification area" || return
+    click_tray_icon 1 || return
+    wait_until 5 window_gone '^varnok$' || fail "the rabbit did not hide" || return
+    cp "$firstDir/rabbit.dat" "$firstDir/before.dat"
+    # Another folder's rabbit, alone on the screen for now.
+    start_rabbit "$(rabbit_hex posX=100 posY=100)" || return
+    (cd "$firstDir" && exec wine varnok.exe) >>"$firstDir/wine.log" 2>&1 &
+    second=$!
+    wait_until 10 eval "! kill -0 $second 2>/dev/null" || fail "the second start did not end" ||
+        return
+    wait_until 5 eval '[ "$(visible_rabbits)" -eq 2 ]' || fail "the hidden rabbit was not shown" ||
+        return
+    cmp -s "$firstDir/rabbit.dat" "$firstDir/before.dat" || fail "rabbit.dat was changed" || return
+    [ ! -e "$firstDir/varnok.ini" ] || fail "varnok.ini was written" || return
+    choose_exit || return
+    RABBIT_PID=$first RABBIT_DIR=$firstDir
+    RABBIT_WINDOW=$(wait_for_window '^varnok$' 5) || return
+    choose_exit
+}

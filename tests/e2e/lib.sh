@@ -42,6 +42,8 @@ wait_for_window() { wait_until "${2:-10}" visible_window "$1" >/dev/null && visi
 
 window_gone() { ! visible_window "$1" >/dev/null; }
 
+visible_rabbits() { xdotool search --onlyvisible --name '^varnok$' 2>/dev/null | wc -l; }
+
 # window_geometry ID: prints "x y width height" of the window on the screen.
 window_geometry() {
     xwininfo -id "$1" 2>/dev/null | awk '
