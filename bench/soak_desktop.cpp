@@ -82,3 +82,7 @@ void setMenuItemText(int commandId, const std::string& text) {
 std::string big5ToUtf8(const char* bytes, std::size_t length) {
     return std::string(bytes, length);
 }
+
+std::string utf8ToBig5(const std::string& text) {
+    return text;
+}

@@ -26,3 +26,5 @@ void saveState();
 
 // The save file keeps the name as code page 950 bytes; the logic speaks UTF-8.
 std::string big5ToUtf8(const char* bytes, std::size_t length);
+// A text that code page 950 can hold, as its bytes.
+std::string utf8ToBig5(const std::string& text);

@@ -1,18 +1,23 @@
 // Adoption of a new rabbit.
 #include "life/adoption.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "desktop/desktop.h"
 #include "desktop/menu_timers.h"
 #include "desktop/timers.h"
+#include "language/texts.h"
 #include "rabbit/pet_record.h"
 
 void adoptRabbit() {
     hasPet = 1;
-    // "兔子" in code page 950 with its terminator; the bytes after it keep their contents.
-    static const char defaultName[] = "\xA8\xDF\xA4\x6C";
-    std::memcpy(pet.name, defaultName, sizeof defaultName);
+    // The language's name for a rabbit with its terminator; the bytes after it keep their
+    // contents.
+    const std::string defaultName = utf8ToBig5(text(TextId::DEFAULT_NAME));
+    const std::size_t length = std::min(defaultName.size(), sizeof pet.name - 1);
+    std::memcpy(pet.name, defaultName.data(), length);
+    pet.name[length] = '\0';
     pet.foodMax = pet.waterMax = pet.stamina = pet.staminaMax = pet.health = pet.happiness = 100;
     pet.ageMonths = 0;
     pet.food = 80;
@@ -24,11 +29,11 @@ void adoptRabbit() {
     gradePoints.devilPoints = 0;
     setCareMenuState(CARE_MENU_ENABLED);
     saveState();
-    showReport("一隻可愛的兔寶寶誕生了!\n你可以在狀態欄裡給你兔子改個名字。", "領養新兔子");
+    showReport(text(TextId::BORN), text(TextId::ADOPT_CAPTION));
 }
 
 void commandAdopt() {
-    if (hasPet != 0 && !askYesNo("你決定領養一隻新兔子嗎?", "領養新兔子")) {
+    if (hasPet != 0 && !askYesNo(text(TextId::ADOPT_AGAIN), text(TextId::ADOPT_CAPTION))) {
         return;
     }
     adoptRabbit();

@@ -9,6 +9,7 @@
 #include "desktop/menu_timers.h"
 #include "desktop/running_state.h"
 #include "desktop/timers.h"
+#include "language/texts.h"
 #include "life/care_sequence.h"
 #include "life/reports.h"
 #include "rabbit/pet_record.h"
@@ -36,17 +37,15 @@ constexpr int32_t LIGHT_LABOUR_FATIGUE = 40;
 
 struct LabourReward {
     int32_t highestRoll;
-    const char* phrase;
+    TextId phrase;
     int32_t carrots;
     int32_t waterBottles;
 };
 
 const LabourReward labourRewards[] = {
-    {0, "經過努力勞動﹐得到了兩根蘿蔔獎勵!", 2, 0},
-    {3, "經過努力勞動﹐得到了一根蘿蔔獎勵!", 1, 0},
-    {4, "由於特別努力勞動﹐得到了兩瓶水獎勵!", 0, 2},
-    {7, "經過努力勞動﹐得到了一瓶水獎勵!", 0, 1},
-    {INT32_MAX, "雖經過勞動，但不夠勤快，得不到獎勵!", 0, 0},
+    {0, TextId::REWARD_TWO_CARROTS, 2, 0},  {3, TextId::REWARD_ONE_CARROT, 1, 0},
+    {4, TextId::REWARD_TWO_BOTTLES, 0, 2},  {7, TextId::REWARD_ONE_BOTTLE, 0, 1},
+    {INT32_MAX, TextId::REWARD_NONE, 0, 0},
 };
 
 void raiseHappiness(int32_t amount) {
@@ -58,12 +57,12 @@ void raiseHappiness(int32_t amount) {
 void offerRefill(int32_t level, int32_t levelMax, int32_t stock, int timerId,
                  const std::string& notNeeded, const std::string& noStock) {
     if (level == levelMax) {
-        showReport(notNeeded, "餵兔子");
+        showReport(notNeeded, text(TextId::FEED_CAPTION));
     } else if (stock > 0) {
         leaveFreeMode();
         startTimer(timerId, ANIM_FRAME_MS);
     } else {
-        showReport(noStock, "餵兔子");
+        showReport(noStock, text(TextId::FEED_CAPTION));
     }
 }
 
@@ -89,14 +88,14 @@ void endRefill(int32_t& stock, int32_t& level, int32_t levelMax, const RefillRep
 
 void endMeal() {
     endRefill(inventory.carrots, pet.food, pet.foodMax,
-              {yourRabbit("已經吃得夠飽了!"), "吃飽了", 3},
-              {petNameUtf8() + "吃得很開心!", "吃東西", 4});
+              {aboutRabbit(TextId::ATE_FILL), text(TextId::ATE_FILL_CAPTION), 3},
+              {aboutRabbit(TextId::ATE_HAPPILY), text(TextId::ATE_CAPTION), 4});
 }
 
 void endDrink() {
     endRefill(inventory.waterBottles, pet.water, pet.waterMax,
-              {yourRabbit("已經喝得很飽了!"), "喝飽了", 2},
-              {yourRabbit("喝水後很開心!"), "喝飽了", 3});
+              {aboutRabbit(TextId::DRANK_FILL), text(TextId::DRANK_CAPTION), 2},
+              {aboutRabbit(TextId::DRANK_HAPPILY), text(TextId::DRANK_CAPTION), 3});
 }
 
 // What a tired rabbit loses in happiness for working on.
@@ -108,7 +107,7 @@ void endLabour() {
     pet.fatigue = std::min(wrapAdd(pet.fatigue, 10), MOST_FATIGUE);
     if (pet.stamina < LABOUR_STAMINA) {
         pet.stamina = 0;
-        showReport(yourRabbit("累得無法勞動了,什麼也得不到,要讓他多休息啊!"), "兔子累了");
+        showReport(aboutRabbit(TextId::EXHAUSTED), text(TextId::EXHAUSTED_CAPTION));
         pet.happiness = std::max(wrapSub(pet.happiness, weariness()), 0);
     } else {
         pet.stamina = wrapSub(pet.stamina, 10 + pet.fatigue / 10);
@@ -123,7 +122,7 @@ void endLabour() {
                 rollLabourReward();
             } else {
                 pet.happiness = 0;
-                showReport(yourRabbit("很累了!\n由於還要勞動,很不愉快!"), "兔子勞動");
+                showReport(aboutRabbit(TextId::TOO_TIRED), text(TextId::TOO_TIRED_CAPTION));
             }
         }
     }
@@ -152,18 +151,18 @@ void resetCareSequences() {
 }
 
 void commandEat() {
-    offerRefill(pet.food, pet.foodMax, inventory.carrots, TIMER_EAT,
-                yourRabbit("很飽啊，不用餵了。"), "你沒有蘿蔔，怎麼餵" + petNameUtf8() + "啊!");
+    offerRefill(pet.food, pet.foodMax, inventory.carrots, TIMER_EAT, aboutRabbit(TextId::FOOD_FULL),
+                aboutRabbit(TextId::NO_CARROTS));
 }
 
 void commandDrink() {
     offerRefill(pet.water, pet.waterMax, inventory.waterBottles, TIMER_DRINK,
-                yourRabbit("不口渴，不用喝水。"), "你沒有水，喝什麼啊?");
+                aboutRabbit(TextId::WATER_FULL), text(TextId::NO_WATER));
 }
 
 void commandLabour() {
     if (pet.stamina <= 0) {
-        showReport("要那麼殘忍啊，" + petNameUtf8() + "已經快不行了。", "勞動");
+        showReport(aboutRabbit(TextId::LABOUR_REFUSED), text(TextId::LABOUR_CAPTION));
         return;
     }
     leaveFreeMode();
@@ -226,7 +225,7 @@ void rollLabourReward() {
     const int32_t roll = nextRandom() % modulus;
     for (const LabourReward& reward : labourRewards) {
         if (roll <= reward.highestRoll) {
-            showReport(yourRabbit(reward.phrase), "勞動");
+            showReport(aboutRabbit(reward.phrase), text(TextId::LABOUR_CAPTION));
             inventory.carrots = wrapAdd(inventory.carrots, reward.carrots);
             inventory.waterBottles = wrapAdd(inventory.waterBottles, reward.waterBottles);
             return;

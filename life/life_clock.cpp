@@ -8,6 +8,7 @@
 #include "desktop/desktop.h"
 #include "desktop/menu_timers.h"
 #include "desktop/running_state.h"
+#include "language/texts.h"
 #include "life/reports.h"
 #include "rabbit/pet_record.h"
 #include "rabbit/random.h"
@@ -50,7 +51,7 @@ void earnGradePoint() {
 
 void declareDeath() {
     setCareMenuState(CARE_MENU_GREYED);
-    report(yourRabbit("太久沒吃或沒喝東西，死了!"), "死了");
+    report(aboutRabbit(TextId::DIED), text(TextId::DIED_CAPTION));
     stopAnimationTimers();
 }
 
@@ -58,8 +59,8 @@ struct Need {
     int32_t& level;
     int32_t& stock;
     int32_t selfFeeding; // only exactly 1 lets the rabbit help itself
-    const char* warning;
-    const char* caption;
+    TextId warning;
+    TextId caption;
 };
 
 void drainNeed(const Need& need) {
@@ -70,7 +71,7 @@ void drainNeed(const Need& need) {
         need.stock -= 1;
     } else {
         need.level -= 4;
-        report(yourRabbit(need.warning), need.caption);
+        report(aboutRabbit(need.warning), text(need.caption));
     }
 }
 
@@ -79,10 +80,9 @@ void needsStep() {
     if (pet.food <= 0 || pet.water <= 0) {
         declareDeath();
     } else {
-        drainNeed(
-            {pet.food, inventory.carrots, autoEat, "已經很餓了，再不餵他，就會死的!", "餓了"});
-        drainNeed({pet.water, inventory.waterBottles, autoDrink, "已經很渴了，再不喝水，就會死的。",
-                   "渴了"});
+        drainNeed({pet.food, inventory.carrots, autoEat, TextId::HUNGRY, TextId::HUNGRY_CAPTION});
+        drainNeed({pet.water, inventory.waterBottles, autoDrink, TextId::THIRSTY,
+                   TextId::THIRSTY_CAPTION});
     }
     // Reset only now: a tick under one of the reports above runs a needs step as well.
     lifeTickCounter = 0;
@@ -99,8 +99,7 @@ void addMonth() {
     pet.foodMax = wrapAdd(pet.foodMax, 10);
     pet.waterMax = wrapAdd(pet.waterMax, 10);
     pet.staminaMax = wrapAdd(pet.staminaMax, 10);
-    report(yourRabbit("長大了一歲，以下屬性增加了：\n食物最大量+10   飲水最大量+10\n最大體力+10"),
-           "屬性增加");
+    report(aboutRabbit(TextId::BIRTHDAY), text(TextId::BIRTHDAY_CAPTION));
 }
 
 void startIdleAnimation() {

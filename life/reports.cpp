@@ -3,6 +3,6 @@
 
 #include "rabbit/pet_record.h"
 
-std::string yourRabbit(const char* phrase) {
-    return "你的" + petNameUtf8() + phrase;
+std::string aboutRabbit(TextId id) {
+    return fillIn(id, {{"name", petNameUtf8()}});
 }

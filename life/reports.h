@@ -1,6 +1,9 @@
-// The rabbit's messages: most of them read "你的" + its name + a phrase.
+// The rabbit's messages: each language puts the rabbit's name where its sentence needs it.
 #pragma once
 
 #include <string>
 
-std::string yourRabbit(const char* phrase);
+#include "language/texts.h"
+
+// The text in the language spoken now, with the rabbit's name in its place.
+std::string aboutRabbit(TextId id);

@@ -69,6 +69,8 @@ void take(Preferences& chosen, const std::string& key, const std::string& value)
         chosen.ghost = flagOf(value, Preferences().ghost);
     } else if (key == "hotkey" && !parseHotkey(value, chosen.hotkey)) {
         chosen.hotkey = Hotkey();
+    } else if (key == "language") {
+        chosen.language = languageOfKey(value);
     }
 }
 } // namespace
@@ -100,7 +102,11 @@ Preferences parsePreferences(const std::string& text) {
 }
 
 std::string preferencesText(const Preferences& chosen) {
-    return std::string("[") + SECTION + "]\r\nsize=" + std::to_string(chosen.size) +
-           "\r\nghost=" + (chosen.ghost ? "1" : "0") + "\r\nhotkey=" + hotkeyText(chosen.hotkey) +
-           "\r\n";
+    std::string text = std::string("[") + SECTION + "]\r\nsize=" + std::to_string(chosen.size) +
+                       "\r\nghost=" + (chosen.ghost ? "1" : "0") +
+                       "\r\nhotkey=" + hotkeyText(chosen.hotkey) + "\r\n";
+    if (chosen.language) {
+        text += std::string("language=") + languageKey(*chosen.language) + "\r\n";
+    }
+    return text;
 }

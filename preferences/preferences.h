@@ -1,9 +1,11 @@
-// What the user chose to keep the rabbit out of the way: its size, ghost mode and the
-// hotkey. They live in varnok.ini beside the save file, never in the save file itself.
+// What the user chose: the rabbit's size, ghost mode, the hotkey and the language. They live
+// in varnok.ini beside the save file, never in the save file itself.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "language/language.h"
 #include "preferences/hotkey.h"
 
 constexpr int SMALLEST_SIZE = 1;
@@ -16,11 +18,13 @@ struct Preferences {
     // Clicks go through the half-transparent rabbit.
     bool ghost = false;
     Hotkey hotkey;
+    // None: the one Windows' display language asks for.
+    std::optional<Language> language;
 };
 
-// The file's text, UTF-8: a [varnok] section with size=, ghost= and hotkey=. Keys and
-// names in any case; anything unknown, malformed or out of range leaves that setting at
+// The file's text, UTF-8: a [varnok] section with size=, ghost=, hotkey= and language=.
+// Keys and names in any case; anything unknown, malformed or out of range leaves that setting at
 // its default; text that is not UTF-8 leaves them all there.
 Preferences parsePreferences(const std::string& text);
-// The whole file, CRLF line ends.
+// The whole file, CRLF line ends; language= only once a language has been chosen.
 std::string preferencesText(const Preferences& chosen);

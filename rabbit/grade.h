@@ -4,7 +4,7 @@
 #include <cstdint>
 
 struct Grade {
-    const char* text; // UTF-8
+    const char* text; // UTF-8, in the language spoken now
     int bitmapId;
 };
 

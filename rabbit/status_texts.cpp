@@ -1,6 +1,8 @@
 // The status dialog's texts for the rabbit's needs and age.
 #include "rabbit/status_texts.h"
 
+#include "language/texts.h"
+
 namespace {
 std::string outOf(int32_t value, int32_t most) {
     return std::to_string(value) + "/" + std::to_string(most);
@@ -14,7 +16,8 @@ std::string percent(int32_t value) {
 StatusTexts statusTexts(const PetRecord& record) {
     // Division and remainder both truncate toward zero, so a negative age reads "-1歲-3月".
     const std::string age =
-        std::to_string(record.ageMonths / 12) + "歲" + std::to_string(record.ageMonths % 12) + "月";
+        fillIn(TextId::AGE, {{"years", std::to_string(record.ageMonths / 12)},
+                             {"months", std::to_string(record.ageMonths % 12)}});
     return {outOf(record.food, record.foodMax),
             outOf(record.water, record.waterMax),
             outOf(record.stamina, record.staminaMax),

@@ -4,12 +4,6 @@
 // Strings
 #define IDS_APP_TITLE 103 // "varnok", the window title
 #define IDS_CLASS_NAME 109 // "VARNOK", the window class
-// The notification menu's "顯示兔子" and "主選單", and the hotkey dialog's texts.
-#define IDS_TRAY_SHOW 110
-#define IDS_TRAY_MAIN_MENU 111
-#define IDS_HOTKEY_TAKEN 112
-#define IDS_HOTKEY_TAKEN_BOX 113
-#define IDS_HOTKEY_KEY_REFUSED 114
 
 // Icons
 #define IDI_VARNOK 107

@@ -38,3 +38,9 @@ void setMenuItemText(int commandId, const std::string& text) {
 std::string big5ToUtf8(const char* bytes, std::size_t length) {
     return narrow(big5ToWide(bytes, length));
 }
+
+std::string utf8ToBig5(const std::string& text) {
+    std::string bytes;
+    wideToBig5(widen(text), bytes);
+    return bytes;
+}

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "desktop/desktop.h"
+#include "language/texts.h"
 #include "preferences/preferences.h"
 #include "windows/file_retry.h"
 #include "windows/save_file.h"
@@ -73,7 +74,7 @@ bool writePreferencesFile(const Preferences& chosen) {
     if (path.empty() || !writeNewFile(newPath, preferencesText(chosen)) ||
         !swapInNewFile(path, newPath)) {
         DeleteFileW(newPath.c_str());
-        showReport("設定檔 varnok.ini 寫入錯誤!!", "警告");
+        showReport(text(TextId::SETTINGS_WRITE_ERROR), text(TextId::WARNING_CAPTION));
         return false;
     }
     return true;

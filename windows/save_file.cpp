@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "desktop/desktop.h"
+#include "language/texts.h"
 #include "save/save_image.h"
 #include "windows/chosen_preferences.h"
 #include "windows/file_retry.h"
@@ -32,10 +33,10 @@ constexpr DWORD KEPT_ATTRIBUTES = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 enum class NewFile { WRITTEN, REFUSED, FAILED };
 
 void reportReadError() {
-    showReport("文件讀錯誤!!", "警告");
+    showReport(text(TextId::SAVE_READ_ERROR), text(TextId::WARNING_CAPTION));
 }
 void reportWriteError() {
-    showReport("文件寫入錯誤!!", "警告");
+    showReport(text(TextId::SAVE_WRITE_ERROR), text(TextId::WARNING_CAPTION));
 }
 
 // A folder too deep for the plain form still opens in the extended one; the module

@@ -14,7 +14,6 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/preferences_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_size.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/resource_string.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sprite_bank.cpp

@@ -2,13 +2,14 @@
 // commands run here, the rabbit's go to the rabbit window as from its own menu.
 #include "windows/tray_menu.h"
 
+#include "language/texts.h"
 #include "res/resource.h"
 #include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
-#include "windows/resource_string.h"
+#include "windows/wide_text.h"
 
 namespace {
 UINT sizeCommand(int size) {
@@ -59,7 +60,7 @@ HMENU createTrayMenu() {
     RemoveMenu(bar, 0, MF_BYPOSITION);
     DestroyMenu(bar);
     if (rabbitHidden()) {
-        setItemText(menu, IDM_TRAY_HIDE, resourceString(IDS_TRAY_SHOW));
+        setItemText(menu, IDM_TRAY_HIDE, widen(text(TextId::TRAY_SHOW)));
     }
     CheckMenuItem(menu, IDM_TRAY_GHOST,
                   MF_BYCOMMAND | (chosenPreferences().ghost ? MF_CHECKED : MF_UNCHECKED));
@@ -73,7 +74,7 @@ HMENU createTrayMenu() {
     // menu cannot open: its commands, and exit, wait until that closes here too.
     const bool rabbitFree = IsWindowEnabled(mainWindow) != FALSE;
     InsertMenuW(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION | MF_POPUP | greyedUnless(rabbitFree),
-                reinterpret_cast<UINT_PTR>(popupMenu), resourceString(IDS_TRAY_MAIN_MENU).c_str());
+                reinterpret_cast<UINT_PTR>(popupMenu), widen(text(TextId::TRAY_MAIN_MENU)).c_str());
     // By position: by its command, the rabbit's own menu's exit would be found first.
     EnableMenuItem(menu, TRAY_EXIT_POSITION, MF_BYPOSITION | greyedUnless(rabbitFree));
     return menu;

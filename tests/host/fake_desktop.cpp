@@ -99,20 +99,25 @@ void saveState() {
 }
 
 #ifdef _WIN32
-std::string big5ToUtf8(const char* bytes, std::size_t length) {
-    std::wstring wide(length, L'\0');
-    wide.resize(MultiByteToWideChar(950, 0, bytes, static_cast<int>(length), wide.data(),
-                                    static_cast<int>(wide.size())));
+namespace {
+std::string convert(UINT from, UINT to, const std::string& text) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(MultiByteToWideChar(from, 0, text.data(), static_cast<int>(text.size()),
+                                    wide.data(), static_cast<int>(wide.size())));
     std::string out(wide.size() * 3, '\0');
-    out.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                   out.data(), static_cast<int>(out.size()), nullptr, nullptr));
+    out.resize(WideCharToMultiByte(to, 0, wide.data(), static_cast<int>(wide.size()), out.data(),
+                                   static_cast<int>(out.size()), nullptr, nullptr));
     return out;
 }
+const UINT UTF8 = CP_UTF8;
+const UINT BIG5 = 950;
+} // namespace
 #else
-std::string big5ToUtf8(const char* bytes, std::size_t length) {
-    iconv_t cd = iconv_open("UTF-8", "CP950");
-    std::string in(bytes, length);
-    std::string out(length * 4 + 4, '\0');
+namespace {
+std::string convert(const char* from, const char* to, const std::string& text) {
+    iconv_t cd = iconv_open(to, from);
+    std::string in = text;
+    std::string out(text.size() * 4 + 4, '\0');
     char* inPtr = in.data();
     char* outPtr = out.data();
     std::size_t inLeft = in.size();
@@ -122,4 +127,15 @@ std::string big5ToUtf8(const char* bytes, std::size_t length) {
     out.resize(out.size() - outLeft);
     return out;
 }
+const char UTF8[] = "UTF-8";
+const char BIG5[] = "CP950";
+} // namespace
 #endif
+
+std::string big5ToUtf8(const char* bytes, std::size_t length) {
+    return convert(BIG5, UTF8, std::string(bytes, length));
+}
+
+std::string utf8ToBig5(const std::string& text) {
+    return convert(UTF8, BIG5, text);
+}

@@ -56,7 +56,7 @@ TEST(PreferencesTest, ReadsWhatItCanAndLeavesTheRestAtTheDefaults) {
 
 TEST(PreferencesTest, WritesTheWholeFileAndReadsItBack) {
     const Preferences chosen = {
-        3, true, {HOTKEY_CTRL | HOTKEY_ALT | HOTKEY_SHIFT | HOTKEY_WIN, '7'}};
+        3, true, {HOTKEY_CTRL | HOTKEY_ALT | HOTKEY_SHIFT | HOTKEY_WIN, '7'}, std::nullopt};
     const std::string text = preferencesText(chosen);
     EXPECT_EQ(text, "[varnok]\r\nsize=3\r\nghost=1\r\nhotkey=Ctrl+Alt+Shift+Win+7\r\n");
     const Preferences read = parsePreferences(text);

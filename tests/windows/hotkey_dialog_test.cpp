@@ -4,10 +4,12 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "language/texts.h"
 #include "preferences/preferences.h"
 #include "res/resource.h"
 #include "save_test_files.h"
@@ -15,7 +17,6 @@
 #include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
 #include "windows/hotkey.h"
-#include "windows/resource_string.h"
 #include "windows/tray_icon.h"
 #include "windows/wide_text.h"
 
@@ -90,16 +91,16 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
         WORD typed;
         int button;
         Hotkey after;
-        UINT box; // 0: none
+        std::optional<TextId> box;
     } cases[] = {
-        {"free keys", FIRST, TYPED_FREE, IDOK, FREE, 0},
-        {"keys another program holds", FIRST, TYPED_TAKEN, IDOK, FIRST, IDS_HOTKEY_TAKEN_BOX},
-        {"a key no hotkey may have", FIRST, TYPED_SPACE, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
-        {"the debuggers' F12", FIRST, TYPED_F12, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
-        {"Shift alone", FIRST, TYPED_SHIFT_F5, IDOK, FIRST, IDS_HOTKEY_KEY_REFUSED},
-        {"none", FIRST, TYPED_FREE, IDC_HOTKEY_NONE, Hotkey(), 0},
-        {"cancel", FIRST, TYPED_FREE, IDCANCEL, FIRST, 0},
-        {"Win, left as shown", WITH_WIN, AS_SHOWN, IDOK, WITH_WIN, 0},
+        {"free keys", FIRST, TYPED_FREE, IDOK, FREE, std::nullopt},
+        {"keys another program holds", FIRST, TYPED_TAKEN, IDOK, FIRST, TextId::HOTKEY_TAKEN_BOX},
+        {"a key no hotkey may have", FIRST, TYPED_SPACE, IDOK, FIRST, TextId::HOTKEY_KEY_REFUSED},
+        {"the debuggers' F12", FIRST, TYPED_F12, IDOK, FIRST, TextId::HOTKEY_KEY_REFUSED},
+        {"Shift alone", FIRST, TYPED_SHIFT_F5, IDOK, FIRST, TextId::HOTKEY_KEY_REFUSED},
+        {"none", FIRST, TYPED_FREE, IDC_HOTKEY_NONE, Hotkey(), std::nullopt},
+        {"cancel", FIRST, TYPED_FREE, IDCANCEL, FIRST, std::nullopt},
+        {"Win, left as shown", WITH_WIN, AS_SHOWN, IDOK, WITH_WIN, std::nullopt},
     };
     for (const auto& c : cases) {
         boxes.seen.clear();
@@ -112,9 +113,9 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
             EXPECT_FALSE(heldByTheProgram(otherProgram, c.start)) << c.what;
         }
         EXPECT_FALSE(hotkeyTaken()) << c.what;
-        ASSERT_EQ(boxes.seen.size(), c.box != 0 ? 2u : 1u) << c.what << "\n" << boxes.describe();
-        if (c.box != 0) {
-            EXPECT_EQ(boxes.seen[1].text, narrow(resourceString(c.box))) << c.what;
+        ASSERT_EQ(boxes.seen.size(), c.box ? 2u : 1u) << c.what << "\n" << boxes.describe();
+        if (c.box) {
+            EXPECT_EQ(boxes.seen[1].text, std::string(text(*c.box))) << c.what;
         }
         setHotkey(Hotkey());
     }
@@ -127,9 +128,9 @@ TEST_F(HotkeyDialogTest, KeysTakenByStartUpStayUnregisteredWithoutABoxAndTheDial
     EXPECT_TRUE(hotkeyTaken());
     EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
     const std::string line = runDialog(HELD_ELSEWHERE, AS_SHOWN, IDOK);
-    EXPECT_EQ(line, "Ctrl+Alt+F10" + narrow(resourceString(IDS_HOTKEY_TAKEN)));
+    EXPECT_EQ(line, "Ctrl+Alt+F10" + std::string(text(TextId::HOTKEY_TAKEN)));
     ASSERT_EQ(boxes.seen.size(), 2u) << boxes.describe();
-    EXPECT_EQ(boxes.seen[1].text, narrow(resourceString(IDS_HOTKEY_TAKEN_BOX)));
+    EXPECT_EQ(boxes.seen[1].text, std::string(text(TextId::HOTKEY_TAKEN_BOX)));
     EXPECT_TRUE(hotkeyTaken());
 }
 } // namespace

@@ -4,11 +4,11 @@
 
 #include <commctrl.h>
 
+#include "language/texts.h"
 #include "res/resource.h"
 #include "windows/chosen_preferences.h"
 #include "windows/dialogs/modal_dialog.h"
 #include "windows/hotkey.h"
-#include "windows/resource_string.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -55,7 +55,7 @@ void showHotkeyState(HWND dialog) {
         state = widen(hotkeyText(chosen));
     }
     if (hotkeyTaken()) {
-        state += resourceString(IDS_HOTKEY_TAKEN);
+        state += widen(text(TextId::HOTKEY_TAKEN));
     }
     SetDlgItemTextW(dialog, IDC_HOTKEY_STATE, state.c_str());
 }
@@ -70,20 +70,20 @@ void initHotkeyDialog(HWND dialog) {
     showHotkeyState(dialog);
 }
 
-void warn(HWND dialog, UINT textId) {
+void warn(HWND dialog, TextId textId) {
     wchar_t caption[64] = {};
     GetWindowTextW(dialog, caption, 64);
-    MessageBoxW(dialog, resourceString(textId).c_str(), caption, MB_OK | MB_ICONWARNING);
+    MessageBoxW(dialog, widen(text(textId)).c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 
 // False, after a box that says why, when the keys cannot become the hotkey.
 bool takeHotkey(HWND dialog, const Hotkey& wanted) {
     if (wanted.key != 0 && !hotkeyAllowed(wanted)) {
-        warn(dialog, IDS_HOTKEY_KEY_REFUSED);
+        warn(dialog, TextId::HOTKEY_KEY_REFUSED);
         return false;
     }
     if (!setHotkey(wanted)) {
-        warn(dialog, IDS_HOTKEY_TAKEN_BOX);
+        warn(dialog, TextId::HOTKEY_TAKEN_BOX);
         return false;
     }
     return true;
