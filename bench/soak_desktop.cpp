@@ -72,9 +72,9 @@ void enableMenuPosition(int position, bool enabled) {
     }
 }
 
-void setMenuItemText(int commandId, const std::string& text) {
+void setMenuItemText(int commandId, TextId id) {
     if (commandId == COMMAND_FREE_ACTIVITY) {
-        soak.freeActivityText = text;
+        soak.freeActivityText = text(id);
     }
 }
 

@@ -1,5 +1,5 @@
 # DLLs the program calls only at some moments, imported delay-loaded so that each loads at
-# its first call: comctl32 for the hotkey dialog's control, shell32 for the icon in the
+# its first call: comctl32 for the hotkey dialog's control and the name field's balloon, shell32 for the icon in the
 # notification area and the about box's link.
 
 # delay_load(DLL): delay-loads DLL.dll, whose calls cmake/DLL-delay.def names.

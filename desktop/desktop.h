@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "language/texts.h"
+
 // Starting a timer that already runs only resets its interval.
 void startTimer(int timerId, int intervalMs);
 void stopTimer(int timerId);
@@ -17,9 +19,10 @@ void applySpriteRegion(int bitmapId);
 void showReport(const std::string& text, const std::string& caption);
 bool askYesNo(const std::string& text, const std::string& caption);
 
-// The popup menu: enable or grey an item by position, retitle an item by command.
+// The popup menu: enable or grey an item by position, retitle an item by command; a
+// retitled item keeps its new title, in the language spoken, when the language changes.
 void enableMenuPosition(int position, bool enabled);
-void setMenuItemText(int commandId, const std::string& text);
+void setMenuItemText(int commandId, TextId text);
 
 // Writes the whole state to the save file, reporting failures itself.
 void saveState();

@@ -4,7 +4,6 @@
 #include "desktop/desktop.h"
 #include "desktop/running_state.h"
 #include "desktop/timers.h"
-#include "language/texts.h"
 
 namespace {
 const int carePositions[] = {3, 4, 5, 6, 7, 8};
@@ -28,5 +27,5 @@ void stopAnimationTimers() {
 void leaveFreeMode() {
     stopTimer(activeAnimTimer);
     freeMode = 0;
-    setMenuItemText(COMMAND_FREE_ACTIVITY, text(TextId::FREE_ACTIVITY));
+    setMenuItemText(COMMAND_FREE_ACTIVITY, TextId::FREE_ACTIVITY);
 }

@@ -7,13 +7,13 @@ namespace {
 struct LanguageNames {
     Language language;
     const char* key;
-    const char* ownName;
+    const char* menuName;
 };
 
 const LanguageNames languageNames[] = {
-    {Language::TRADITIONAL_CHINESE, "zh-Hant", "繁體中文"},
-    {Language::SIMPLIFIED_CHINESE, "zh-Hans", "简体中文"},
-    {Language::ENGLISH, "en", "English"},
+    {Language::TRADITIONAL_CHINESE, "zh-Hant", "繁體中文(&T)"},
+    {Language::SIMPLIFIED_CHINESE, "zh-Hans", "简体中文(&S)"},
+    {Language::ENGLISH, "en", "&English"},
 };
 
 struct DisplayLanguage {
@@ -75,8 +75,8 @@ std::optional<Language> languageOfKey(const std::string& key) {
     return std::nullopt;
 }
 
-const char* languageOwnName(Language language) {
-    return namesOf(language).ownName;
+const char* languageMenuName(Language language) {
+    return namesOf(language).menuName;
 }
 
 Language currentLanguage() {

@@ -19,9 +19,9 @@ Language languageForDisplay(unsigned displayLanguageId);
 const char* languageKey(Language language);
 // The language of a name in any case; none for anything else.
 std::optional<Language> languageOfKey(const std::string& key);
-// The language's name in itself, so that anyone finds theirs: "繁體中文", "简体中文",
-// "English".
-const char* languageOwnName(Language language);
+// The language's name in itself, so that anyone finds theirs, with its access key in a
+// menu: "繁體中文(&T)", "简体中文(&S)", "&English".
+const char* languageMenuName(Language language);
 
 // Traditional Chinese until the program chooses.
 Language currentLanguage();

@@ -7,17 +7,16 @@
 #include "desktop/menu_timers.h"
 #include "desktop/running_state.h"
 #include "desktop/timers.h"
-#include "language/texts.h"
 
 void toggleFreeActivity() {
     if (freeMode != 0) {
         // The Traditional Chinese resource text's mnemonic is not restored; the killed id
         // stays recorded.
-        setMenuItemText(COMMAND_FREE_ACTIVITY, text(TextId::FREE_ACTIVITY));
+        setMenuItemText(COMMAND_FREE_ACTIVITY, TextId::FREE_ACTIVITY);
         stopTimer(activeAnimTimer);
         freeMode = 0;
     } else {
-        setMenuItemText(COMMAND_FREE_ACTIVITY, text(TextId::STOP_ACTIVITY));
+        setMenuItemText(COMMAND_FREE_ACTIVITY, TextId::STOP_ACTIVITY);
         wanderScheduler();
         freeMode = 1;
     }

@@ -5,6 +5,7 @@
 #include "animation/pose_table.h"
 #include "animation/walking.h"
 #include "desktop/running_state.h"
+#include "language/language.h"
 #include "life/care.h"
 #include "life/life_clock.h"
 #include "rabbit/pet_record.h"
@@ -21,4 +22,5 @@ void resetProgramState() {
     resetWalking();
     resetCareSequences();
     resetLifeClock();
+    setCurrentLanguage(Language::TRADITIONAL_CHINESE);
 }

@@ -2,5 +2,6 @@
 // rabbit's logic in one process: the tests and the soak.
 #pragma once
 
-// As at program start: no rabbit, every sequence idle, the random sequence from its seed.
+// As at program start: no rabbit, every sequence idle, the random sequence from its seed,
+// Traditional Chinese spoken.
 void resetProgramState();

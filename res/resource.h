@@ -49,6 +49,7 @@
 #define IDM_TRAY_SIZE_2 32793
 #define IDM_TRAY_SIZE_3 32794
 #define IDM_TRAY_HOTKEY 32795
+#define IDM_TRAY_LANGUAGE_FIRST 32796 // one per language, in the order of allLanguages
 
 // Dialogs
 #define IDD_ABOUT 103

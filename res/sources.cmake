@@ -17,8 +17,7 @@ if(WIN32)
     set(VARNOK_RESOURCE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/varnok.rc)
     # The resource compiler reports none of the files the script reads (fragments,
     # pictures, manifest, version), so a change to one must be named to rebuild it.
-    file(GLOB_RECURSE VARNOK_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*
-         ${PROJECT_SOURCE_DIR}/windows/dialogs/*.rc)
+    file(GLOB_RECURSE VARNOK_RESOURCE_INPUTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*)
     list(APPEND VARNOK_RESOURCE_INPUTS ${PROJECT_BINARY_DIR}/generated/res/version.h)
     # add_varnok_resources(TARGET): compiles the resource script into a program of the
     # calling directory.

@@ -3,11 +3,12 @@
 # the real varnok.exe under Wine on a private Xvfb screen with Wine's light visual style,
 # a prepared rabbit, each dialog opened from the popup menu (the bonus dialog from the
 # about box's icon) and cropped from the screen; and the rabbit beside its status dialog.
-# Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER [DPI]]]
-#   (defaults: build/windows/varnok.exe, docs/, 96; WINEPREFIX: the prefix to use at
-#   96 DPI, named as tools/wine-prefix names it at another)
+# Usage: tools/dialog-screenshots.sh [VARNOK.EXE [OUTPUT-FOLDER [DPI [LANGUAGE]]]]
+#   (defaults: build/windows/varnok.exe, docs/, 96, zh-Hant; WINEPREFIX: the prefix to
+#   use at 96 DPI, named as tools/wine-prefix names it at another)
 # At another DPI (144 for 150 %, 192 for 200 %) the screen is as many times larger and
-# the files are named NAME-DPIdpi.png.
+# the files are named NAME-DPIdpi.png; in another language (zh-Hans, en, chosen in the
+# rabbit's varnok.ini) they are named NAME-LANGUAGE.png.
 # Wine draws the caption's close box with its Marlett font (Debian's fonts-wine); without
 # that font the box shows a letter instead.
 set -euo pipefail
@@ -16,11 +17,19 @@ repo=$(cd "$here/.." && pwd)
 exe=$(realpath "${1:-$repo/build/windows/varnok.exe}")
 out=$(mkdir -p "${2:-$repo/docs}" && realpath "${2:-$repo/docs}")
 dpi=${3:-96}
+language=${4:-zh-Hant}
+# The dialogs' and the adoption question's captions in the language.
+case $language in
+zh-Hans) captions=(关于 恭喜 状态 物品 设定 领养新兔子) ;;
+en) captions=(About Congratulations Status Items Settings 'Adopt a Rabbit') ;;
+*) captions=(關於 恭喜 狀態 物品 設定 領養新兔子) ;;
+esac
 # px N: N pixels at 96 DPI on this screen; the rabbit itself grows by the nearest whole
 # factor, halves up.
 px() { echo $(($1 * dpi / 96)); }
 rabbitScale=$(((dpi + 48) / 96)) suffix=''
-[ "$dpi" -eq 96 ] || suffix=-${dpi}dpi
+[ "$language" = zh-Hant ] || suffix=-$language
+[ "$dpi" -eq 96 ] || suffix=$suffix-${dpi}dpi
 
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
 export WINEPREFIX
@@ -59,6 +68,7 @@ data = (struct.pack("<3i2ii", 0, 1, 0, 100, 450, 1) + name + record +
 open(sys.argv[1], "wb").write(data)
 PY
 cp "$exe" "$work/varnok.exe"
+[ "$language" = zh-Hant ] || printf '[varnok]\r\nlanguage=%s\r\n' "$language" >"$work/varnok.ini"
 
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 wait_window() {
@@ -110,19 +120,19 @@ sleep 1
 import -window root -crop "$(geometry "$(window '^varnok$')")" +repage "$work/rabbit.png"
 
 menu Down Return
-id=$(wait_window '^關於$')
+id=$(wait_window "^${captions[0]}\$")
 shot "$id" dialog-about
 # A click on the program icon (its middle near 67, 33 dialog units, below a caption of
 # about 20 pixels at 96 DPI) opens the bonus dialog.
 read -r w h x y < <(geometry "$id" | tr "x+" "  ")
 caption=$(px 20)
 click $((x + w * 67 / 134)) $((y + (h - caption) * 33 / 118 + caption))
-shot "$(wait_window '^恭喜$')" dialog-bonus
-close '^恭喜$'
-close '^關於$'
+shot "$(wait_window "^${captions[1]}\$")" dialog-bonus
+close "^${captions[1]}\$"
+close "^${captions[0]}\$"
 
 menu Down Down Down Return
-id=$(wait_window '^狀態$')
+id=$(wait_window "^${captions[2]}\$")
 # Tab from the default button over the name field to the grade button.
 xdotool key Tab Tab space
 shot "$id" dialog-status
@@ -131,18 +141,18 @@ convert "$work/rabbit.png" -background "#6a8caf" -gravity east -splice "$(px 20)
     "$out/dialog-status$suffix.png" -gravity center +append -bordercolor "#6a8caf" \
     -border "$(px 10)" "$out/rabbit-and-status$suffix.png"
 echo "$out/rabbit-and-status$suffix.png"
-close '^狀態$'
+close "^${captions[2]}\$"
 
 menu Down Down Down Down Down Down Down Down Return
-shot "$(wait_window '^物品$')" dialog-items
-close '^物品$'
+shot "$(wait_window "^${captions[3]}\$")" dialog-items
+close "^${captions[3]}\$"
 
 menu Up Up Return
-shot "$(wait_window '^設定$')" dialog-settings
-close '^設定$'
+shot "$(wait_window "^${captions[4]}\$")" dialog-settings
+close "^${captions[4]}\$"
 
 # The question before a new adoption, answered No.
 menu Down Down Return
-shot "$(wait_window '^領養新兔子$')" messagebox-adopt
+shot "$(wait_window "^${captions[5]}\$")" messagebox-adopt
 xdotool key n
-while [ -n "$(window '^領養新兔子$')" ]; do sleep 0.05; done
+while [ -n "$(window "^${captions[5]}\$")" ]; do sleep 0.05; done

@@ -1,6 +1,6 @@
 #!/bin/bash
 # Installs what building, running and testing the rabbit needs on Debian 12, only
-# the packages that are missing, and makes sure the zh_TW.UTF-8 locale exists.
+# the packages that are missing, and makes sure the locales of its languages exist.
 set -euo pipefail
 
 packages=(
@@ -25,11 +25,18 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# The program's texts and the save file's name field are Big5: Wine takes code
-# page 950 from this locale.
-if ! locale -a 2>/dev/null | grep -qix 'zh_TW\.utf-\?8'; then
-    [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to generate zh_TW.UTF-8" >&2; exit 1; }
-    sed -i 's/^# *\(zh_TW\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^zh_TW\.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_TW.UTF-8 UTF-8' >>/etc/locale.gen
+# Wine takes the display language and the code page from the locale: zh_TW.UTF-8 for
+# the program's own Traditional Chinese and the save file's Big5 name, zh_CN.UTF-8 and
+# en_US.UTF-8 for its other languages.
+missingLocales=()
+for name in zh_TW zh_CN en_US; do
+    locale -a 2>/dev/null | grep -qix "$name\.utf-\?8" || missingLocales+=("$name")
+done
+if [ ${#missingLocales[@]} -gt 0 ]; then
+    [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to generate ${missingLocales[*]}" >&2; exit 1; }
+    for name in "${missingLocales[@]}"; do
+        sed -i "s/^# *\($name\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^$name\.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" >>/etc/locale.gen
+    done
     locale-gen >/dev/null
 fi

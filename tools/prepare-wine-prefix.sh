@@ -1,13 +1,16 @@
 #!/bin/bash
 # Makes a quiet 64-bit Wine prefix for the program and its tests: no Mono or Gecko
 # prompts, no crash dialogs, no wait for a window manager, Chinese UI fonts mapped
-# to AR PL UMing, caption buttons drawn; at the given display DPI (default 96). Called by
+# to AR PL UMing, Tahoma for the English dialogs, caption buttons drawn; at the given
+# display DPI (default 96). Called by
 # tools/wine-prefix, which names the prefix and keeps two runs from making it at once.
 #   prepare-wine-prefix.sh PREFIX [DPI]
 set -euo pipefail
 prefix=$1
 dpi=${2:-96}
-[ -f "$prefix/.varnok-ready" ] && exit 0
+# The name changes whenever what a prefix gets here changes, so that older ones are redone.
+ready=$prefix/.varnok-ready-2
+[ -f "$ready" ] && exit 0
 mkdir -p "$prefix"
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1
@@ -19,13 +22,20 @@ reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 for font in 新細明體 細明體 PMingLiU MingLiU "MS Shell Dlg" "MS Shell Dlg 2"; do
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "AR PL UMing TW"
 done
+for font in 宋体 新宋体 SimSun NSimSun; do
+    reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "AR PL UMing CN"
+done
 for font in Tahoma "Microsoft Sans Serif" "Segoe UI" Arial; do
     reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$font" \
         /t REG_MULTI_SZ /d "uming.ttc,AR PL UMing TW"
 done
-# Caption buttons are drawn with Marlett; Debian ships it apart from Wine, and Wine only
-# finds it in the prefix's own font folder.
-marlett=/usr/share/wine/fonts/marlett.ttf
-[ -f "$marlett" ] && cp "$marlett" "$prefix/drive_c/windows/Fonts/"
+# Caption buttons are drawn with Marlett, and the English dialogs' "MS Shell Dlg 2" is
+# Tahoma; Debian ships both apart from Wine, and Wine only finds them in the prefix's own
+# font folder.
+for font in marlett tahoma tahomabd; do
+    if [ -f "/usr/share/wine/fonts/$font.ttf" ]; then
+        cp "/usr/share/wine/fonts/$font.ttf" "$prefix/drive_c/windows/Fonts/"
+    fi
+done
 wineserver -w
-touch "$prefix/.varnok-ready"
+touch "$ready"

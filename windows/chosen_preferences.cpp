@@ -6,6 +6,7 @@
 #include "windows/hotkey.h"
 #include "windows/main_window.h"
 #include "windows/preferences_file.h"
+#include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
 #include "windows/tray_icon.h"
 
@@ -23,14 +24,16 @@ void writeChosen() {
     saveState();
 }
 
-// Takes a new value of one setting and writes the file; false when it had that value.
-template <typename Value> bool remember(Value Preferences::*setting, const Value& value) {
+// Takes a new value of one setting, puts it in effect and writes the whole file; nothing
+// when the setting has that value already.
+template <typename Value, typename Apply>
+void change(Value Preferences::*setting, const Value& value, Apply apply) {
     if (chosen.*setting == value) {
-        return false;
+        return;
     }
     chosen.*setting = value;
+    apply();
     writeChosen();
-    return true;
 }
 } // namespace
 
@@ -48,14 +51,12 @@ int sizeOnDisk() {
 }
 
 void setGhostMode(bool on) {
-    if (remember(&Preferences::ghost, on)) {
-        updateGhostMode(mainWindow);
-    }
+    change(&Preferences::ghost, on, [] { updateGhostMode(mainWindow); });
 }
 
 void setRabbitSize(int size) {
-    if (rabbitSizeOffered(size) && remember(&Preferences::size, size)) {
-        drawRabbitAt(size);
+    if (rabbitSizeOffered(size)) {
+        change(&Preferences::size, size, [size] { drawRabbitAt(size); });
     }
 }
 
@@ -63,8 +64,16 @@ bool setHotkey(const Hotkey& wanted) {
     if (!registerHotkey(trayWindow, wanted)) {
         return false;
     }
-    remember(&Preferences::hotkey, wanted);
+    change(&Preferences::hotkey, wanted, [] {});
     // Without the icon, the hotkey may be the only way back to a ghost rabbit.
     updateGhostMode(mainWindow);
     return true;
+}
+
+// Choosing the language Windows asks for is a choice too: it stays when Windows changes.
+void setLanguage(Language language) {
+    change(&Preferences::language, std::optional<Language>(language), [language] {
+        setCurrentLanguage(language);
+        reloadRabbitMenu();
+    });
 }

@@ -20,3 +20,6 @@ void setGhostMode(bool on);
 void setRabbitSize(int size);
 // False, with the old hotkey kept, when another program holds the keys.
 bool setHotkey(const Hotkey& wanted);
+// The rabbit speaks it from now on: its menu at once, every menu, dialog and box opened
+// afterwards.
+void setLanguage(Language language);

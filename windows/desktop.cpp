@@ -2,6 +2,7 @@
 #include "desktop/desktop.h"
 
 #include "windows/main_window.h"
+#include "windows/rabbit_menu.h"
 #include "windows/rabbit_visibility.h"
 #include "windows/wide_text.h"
 
@@ -29,10 +30,8 @@ void enableMenuPosition(int position, bool enabled) {
                    MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-// A plain string item with no other flags, which also leaves the item enabled.
-void setMenuItemText(int commandId, const std::string& text) {
-    ModifyMenuW(popupMenu, static_cast<UINT>(commandId), MF_BYCOMMAND | MF_STRING,
-                static_cast<UINT_PTR>(commandId), widen(text).c_str());
+void setMenuItemText(int commandId, TextId text) {
+    retitleRabbitMenuItem(commandId, text);
 }
 
 std::string big5ToUtf8(const char* bytes, std::size_t length) {

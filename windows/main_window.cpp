@@ -25,7 +25,9 @@
 #include "windows/fullscreen_watch.h"
 #include "windows/ghost_mode.h"
 #include "windows/hotkey.h"
+#include "windows/language_choice.h"
 #include "windows/monitors.h"
+#include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
 #include "windows/save_file.h"
 #include "windows/sprite_bank.h"
@@ -44,11 +46,6 @@ namespace {
 constexpr int HOME_X = 500;
 constexpr int HOME_Y = 300;
 
-void loadPopupMenu() {
-    menuBar = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_MAIN_MENU));
-    popupMenu = GetSubMenu(menuBar, 0);
-}
-
 // A position on a monitor that is gone would leave the rabbit out of reach. A right edge
 // past 32 bits wraps below the left one and so shows on no monitor.
 bool standingOnAMonitor() {
@@ -60,10 +57,11 @@ void onCreate(HWND window) {
     buildSaveFilePath();
     // The size sets how many screen pixels a rabbit pixel covers.
     loadChosenPreferences();
+    speakChosenLanguage();
     startAtSize(chosenPreferences().size);
     // The walks wrap at the monitors' edges counted in rabbit pixels.
     readMonitors();
-    loadPopupMenu();
+    loadRabbitMenu();
     loadState();
     if (hasPet != 0) {
         setCareMenuState(CARE_MENU_ENABLED);

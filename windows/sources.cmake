@@ -9,9 +9,12 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/fullscreen_watch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ghost_mode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hotkey.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/language_choice.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/language_resources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/monitors.cpp
     ${CMAKE_CURRENT_LIST_DIR}/preferences_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rabbit_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_size.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
@@ -22,6 +25,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tray_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/about_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialogs/balloon_tip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/bonus_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/hotkey_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/items_dialog.cpp

@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
+#include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
@@ -16,8 +17,26 @@ UINT sizeCommand(int size) {
     return static_cast<UINT>(IDM_TRAY_SIZE_1 + size - SMALLEST_SIZE);
 }
 
+UINT languageCommand(int index) {
+    return static_cast<UINT>(IDM_TRAY_LANGUAGE_FIRST + index);
+}
+
 UINT greyedUnless(bool enabled) {
     return enabled ? MF_ENABLED : MF_GRAYED;
+}
+
+// Each language under its own name, the one spoken now checked.
+HMENU createLanguageMenu() {
+    HMENU menu = CreatePopupMenu();
+    int spoken = 0;
+    for (int i = 0; i < LANGUAGE_COUNT; ++i) {
+        AppendMenuW(menu, MF_STRING, languageCommand(i),
+                    widen(languageMenuName(allLanguages[i])).c_str());
+        spoken = allLanguages[i] == currentLanguage() ? i : spoken;
+    }
+    CheckMenuRadioItem(menu, languageCommand(0), languageCommand(LANGUAGE_COUNT - 1),
+                       languageCommand(spoken), MF_BYCOMMAND);
+    return menu;
 }
 
 void setItemText(HMENU menu, UINT command, const std::wstring& text) {
@@ -47,6 +66,11 @@ void runTrayCommand(HWND owner, int command) {
         openHotkeyDialog(owner);
         break;
     default:
+        if (command >= IDM_TRAY_LANGUAGE_FIRST &&
+            command < IDM_TRAY_LANGUAGE_FIRST + LANGUAGE_COUNT) {
+            setLanguage(allLanguages[command - IDM_TRAY_LANGUAGE_FIRST]);
+            break;
+        }
         // The rabbit's own commands and exit, as its own menu sends them.
         PostMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(command), 0);
         break;
@@ -55,7 +79,7 @@ void runTrayCommand(HWND owner, int command) {
 } // namespace
 
 HMENU createTrayMenu() {
-    HMENU bar = LoadMenuW(appInstance, MAKEINTRESOURCEW(IDR_TRAY_MENU));
+    HMENU bar = loadMenuInLanguage(IDR_TRAY_MENU);
     HMENU menu = GetSubMenu(bar, 0);
     RemoveMenu(bar, 0, MF_BYPOSITION);
     DestroyMenu(bar);
@@ -70,6 +94,9 @@ HMENU createTrayMenu() {
     }
     CheckMenuRadioItem(menu, sizeCommand(SMALLEST_SIZE), sizeCommand(LARGEST_SIZE),
                        sizeCommand(rabbitSize()), MF_BYCOMMAND);
+    InsertMenuW(menu, TRAY_LANGUAGE_POSITION, MF_BYPOSITION | MF_POPUP,
+                reinterpret_cast<UINT_PTR>(createLanguageMenu()),
+                widen(text(TextId::TRAY_LANGUAGE)).c_str());
     // While one of the rabbit's boxes or dialogs is open its window is disabled and its own
     // menu cannot open: its commands, and exit, wait until that closes here too.
     const bool rabbitFree = IsWindowEnabled(mainWindow) != FALSE;

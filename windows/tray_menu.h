@@ -1,12 +1,14 @@
-// The notification icon's menu: hide, ghost mode, size, the hotkey, the rabbit's own menu
-// and exit.
+// The notification icon's menu: hide, ghost mode, size, the hotkey, the language, the
+// rabbit's own menu and exit.
 #pragma once
 
 #include <windows.h>
 
-// Position of "主選單", the rabbit's own menu, the very same menu with its states.
-constexpr int TRAY_MAIN_MENU_POSITION = 5;
-constexpr int TRAY_EXIT_POSITION = 7;
+// Positions of the languages, and of "主選單", the rabbit's own menu, the very same menu
+// with its states.
+constexpr int TRAY_LANGUAGE_POSITION = 4;
+constexpr int TRAY_MAIN_MENU_POSITION = 6;
+constexpr int TRAY_EXIT_POSITION = 8;
 
 // Built afresh for each opening, with the states of that moment.
 HMENU createTrayMenu();

@@ -240,7 +240,7 @@ test_left_clicks_on_the_tray_icon_hide_and_show_the_rabbit() {
 }
 
 # tray_choose KEY...: opens the icon's menu and walks it with the keys (Down from the closed
-# menu reaches its first item: 隱藏兔子, 穿透模式, 大小, 快速鍵…, 主選單, 退出).
+# menu reaches its first item: 隱藏兔子, 穿透模式, 大小, 快速鍵…, 語言, 主選單, 退出).
 tray_choose() {
     click_tray_icon 3 || return
     sleep 0.4
@@ -289,6 +289,45 @@ test_on_a_large_screen_a_restart_keeps_ghost_mode_and_size() {
         fail "ghost mode was not kept" || return
     tray_choose Up Return || return
     wait_for_rabbit_exit
+}
+
+# The language Windows' display language asks for, from the very first start: the menus'
+# dialogs, the boxes and the new rabbit's name.
+test_an_english_windows_gets_an_english_rabbit() {
+    LC_ALL=en_US.UTF-8 start_rabbit || return
+    choose "$MENU_ADOPT" || return
+    answer_box "Adopt a Rabbit" || return
+    choose 0 || return
+    answer_box About || return
+    choose_exit || return
+    expect_save "$(rabbit_hex name=42756e6e79000000000000000000000000000000)" # "Bunny"
+}
+
+test_a_simplified_chinese_windows_gets_a_simplified_chinese_rabbit() {
+    LC_ALL=zh_CN.UTF-8 start_rabbit || return
+    choose "$MENU_ADOPT" || return
+    answer_box 领养新兔子 || return
+    choose 0 || return
+    answer_box 关于 || return
+    choose_exit || return
+    expect_save "$(rabbit_hex)"
+}
+
+# 語言 is the fifth item of the icon's menu, English the third of its languages; the choice
+# is remembered, and wins over this Windows' Traditional Chinese after a restart.
+test_a_language_chosen_from_the_tray_is_spoken_at_once_and_after_a_restart() {
+    start_tray || return
+    start_rabbit "$(rabbit_hex)" || return
+    tray_choose Down Down Down Down Down Right Down Down Return || return
+    choose 0 || return
+    answer_box About || return
+    choose_exit || return
+    expect_eq "varnok.ini" "$(printf '[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nlanguage=en\r\n')" \
+        "$(cat "$RABBIT_DIR/varnok.ini")" || return
+    restart_rabbit || return
+    choose 0 || return
+    answer_box About || return
+    choose_exit
 }
 
 # This screen does not offer size 2: the rabbit is drawn at size 1, its feet where size 2

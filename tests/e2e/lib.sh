@@ -206,16 +206,21 @@ le32() {
 }
 
 # rabbit_hex [FIELD=VALUE...]: the 108 bytes (as hex) of a newly adopted rabbit at
-# (500, 300), with the given fields changed.
+# (500, 300), with the given fields changed (name= takes the 20 bytes as hex).
 rabbit_hex() {
     local -A field=([autoStart]=0 [autoEat]=0 [autoDrink]=0 [posX]=500 [posY]=300 [hasPet]=1
         [ageMonths]=0 [foodMax]=100 [food]=80 [waterMax]=100 [water]=80 [staminaMax]=100
         [stamina]=100 [health]=100 [happiness]=100 [fatigue]=0 [inventory0]=0 [carrots]=2
         [inventory2]=0 [waterBottles]=2 [devilPoints]=0 [angelPoints]=0)
-    local change name hex=
-    for change; do field[${change%%=*}]=${change#*=}; done
+    local change name hex= nameHex=$NAME_RABBIT_BIG5
+    for change; do
+        case $change in
+        name=*) nameHex=${change#name=} ;;
+        *) field[${change%%=*}]=${change#*=} ;;
+        esac
+    done
     for name in "${SAVE_HEAD_FIELDS[@]}"; do hex+=$(le32 "${field[$name]}"); done
-    hex+=$NAME_RABBIT_BIG5
+    hex+=$nameHex
     for name in "${SAVE_TAIL_FIELDS[@]}"; do hex+=$(le32 "${field[$name]}"); done
     printf '%s' "$hex"
 }

@@ -90,8 +90,8 @@ void enableMenuPosition(int position, bool enabled) {
     }
 }
 
-void setMenuItemText(int commandId, const std::string& text) {
-    desktop.menuTexts[commandId] = text;
+void setMenuItemText(int commandId, TextId id) {
+    desktop.menuTexts[commandId] = text(id);
 }
 
 void saveState() {

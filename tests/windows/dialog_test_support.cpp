@@ -2,12 +2,14 @@
 #include "dialog_test_support.h"
 
 #include "res/resource.h"
+#include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/save_file.h"
 #include "windows/wide_text.h"
 
 HWND openModeless(int templateId, DLGPROC procedure) {
-    return CreateDialogParamW(appInstance, MAKEINTRESOURCEW(templateId), nullptr, procedure, 0);
+    return CreateDialogIndirectParamW(appInstance, dialogTemplateInLanguage(templateId), nullptr,
+                                      procedure, 0);
 }
 
 void closeModeless(HWND dialog, int command) {

@@ -70,9 +70,9 @@ TEST(ProgramResources, VersionIsTheProjectsInChineseAndEnglish) {
     WORD* translations = nullptr;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation",
                                reinterpret_cast<void**>(&translations), &length));
-    ASSERT_EQ(length, 8u);
-    EXPECT_EQ(std::vector<WORD>(translations, translations + 4),
-              (std::vector<WORD>{0x0404, 1200, 0x0409, 1200}));
+    ASSERT_EQ(length, 12u);
+    EXPECT_EQ(std::vector<WORD>(translations, translations + 6),
+              (std::vector<WORD>{0x0404, 1200, 0x0804, 1200, 0x0409, 1200}));
 
     const std::wstring version = widen(VARNOK_VERSION_TEXT);
     const struct {
@@ -81,7 +81,7 @@ TEST(ProgramResources, VersionIsTheProjectsInChineseAndEnglish) {
     } fields[] = {{L"ProductName", L"Varnok"}, {L"OriginalFilename", L"varnok.exe"},
                   {L"FileVersion", version},   {L"ProductVersion", version},
                   {L"FileDescription", L""},   {L"LegalCopyright", L""}};
-    for (const wchar_t* language : {L"040404b0", L"040904b0"}) {
+    for (const wchar_t* language : {L"040404b0", L"080404b0", L"040904b0"}) {
         for (const auto& field : fields) {
             const std::wstring query =
                 std::wstring(L"\\StringFileInfo\\") + language + L"\\" + field.name;

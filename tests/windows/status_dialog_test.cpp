@@ -2,10 +2,13 @@
 // 16-byte limit and the grade it paints.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <string>
 
 #include "dialog_test_support.h"
+#include "language/texts.h"
 #include "rabbit/pet_record.h"
 #include "res/resource.h"
 #include "save/save_image.h"
@@ -226,5 +229,47 @@ TEST_F(StatusDialogTest, TheGradeButtonShowsTheTextAndPaintsThePictureOnce) {
     SelectObject(pictureDc, previous);
     DeleteDC(pictureDc);
     DeleteObject(angel);
+}
+} // namespace
+
+namespace {
+// The text of the balloon this thread shows, or "".
+BOOL CALLBACK readBalloon(HWND window, LPARAM found) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) != TOOLTIPS_CLASSW || !IsWindowVisible(window)) {
+        return TRUE;
+    }
+    wchar_t text[256] = {};
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = text;
+    SendMessageW(window, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool));
+    *reinterpret_cast<std::string*>(found) = narrow(text);
+    return FALSE;
+}
+
+std::string balloonShown() {
+    std::string shown;
+    EnumThreadWindows(GetCurrentThreadId(), readBalloon, reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
+TEST_F(StatusDialogTest, RefusedTypingSaysWhyInABalloonInTheLanguageSpoken) {
+    for (Language language : allLanguages) {
+        setCurrentLanguage(language);
+        setName("小白");
+        dialog = openModeless(IDD_STATUS, statusDlgProc);
+        ShowWindow(dialog, SW_SHOWNOACTIVATE);
+        caretToEnd();
+        type(L"\u0e01");
+        EXPECT_EQ(balloonShown(), text(TextId::NAME_CHARACTER_REFUSED)) << languageKey(language);
+        // Typing that is taken puts the balloon away; typing past the field's length says why.
+        type(L"x");
+        EXPECT_EQ(balloonShown(), "") << languageKey(language);
+        type(L"abcdefghijklmnop");
+        EXPECT_EQ(balloonShown(), text(TextId::NAME_TOO_LONG)) << languageKey(language);
+        closeModeless(dialog, IDOK);
+    }
 }
 } // namespace

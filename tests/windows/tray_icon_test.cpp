@@ -134,15 +134,15 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
         bool ghost;
         bool boxOpen;
         const char* first;
-    } states[] = {{false, false, false, "隱藏兔子"},
-                  {true, true, false, "顯示兔子"},
-                  {false, true, true, "隱藏兔子"}};
+    } states[] = {{false, false, false, "隱藏兔子(&H)"},
+                  {true, true, false, "顯示兔子(&H)"},
+                  {false, true, true, "隱藏兔子(&H)"}};
     for (const auto& state : states) {
         state.hidden ? hideRabbit() : showRabbit();
         setGhostMode(state.ghost);
         EnableWindow(mainWindow, state.boxOpen ? FALSE : TRUE);
         HMENU menu = createTrayMenu();
-        EXPECT_EQ(GetMenuItemCount(menu), 8);
+        EXPECT_EQ(GetMenuItemCount(menu), 9);
         EXPECT_EQ(itemText(menu, 0), state.first);
         EXPECT_EQ((itemState(menu, IDM_TRAY_GHOST) & MF_CHECKED) != 0, state.ghost);
         for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
@@ -150,7 +150,12 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
             EXPECT_EQ((item & MF_CHECKED) != 0, size == rabbitSize()) << size;
             EXPECT_EQ((item & MF_GRAYED) != 0, !rabbitSizeOffered(size)) << size;
         }
-        EXPECT_EQ(itemText(menu, TRAY_MAIN_MENU_POSITION), "主選單");
+        EXPECT_EQ(itemText(menu, TRAY_LANGUAGE_POSITION), "語言(&L)");
+        HMENU languages = GetSubMenu(menu, TRAY_LANGUAGE_POSITION);
+        ASSERT_EQ(GetMenuItemCount(languages), LANGUAGE_COUNT);
+        EXPECT_EQ(itemText(languages, 0), "繁體中文(&T)");
+        EXPECT_NE(GetMenuState(languages, 0, MF_BYPOSITION) & MF_CHECKED, 0u);
+        EXPECT_EQ(itemText(menu, TRAY_MAIN_MENU_POSITION), "主選單(&M)");
         EXPECT_EQ(GetSubMenu(menu, TRAY_MAIN_MENU_POSITION), popupMenu);
         const UINT rabbitMenu = GetMenuState(menu, TRAY_MAIN_MENU_POSITION, MF_BYPOSITION);
         EXPECT_EQ((rabbitMenu & MF_GRAYED) != 0, state.boxOpen);

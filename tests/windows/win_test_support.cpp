@@ -16,6 +16,7 @@
 #include "rabbit/pet_record.h"
 #include "rabbit/random.h"
 #include "rabbit/settings.h"
+#include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/startup.h"
 #include "windows/wide_text.h"
@@ -387,8 +388,14 @@ bool dragRabbit(POINT grab, int dx, int dy) {
     return true;
 }
 
+LANGID WINAPI traditionalChineseDisplay() {
+    return MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL);
+}
+
 void RabbitWindowTest::SetUp() {
     resetProgramState();
+    // The window speaks the program's own language whatever this Windows speaks.
+    userDisplayLanguage = traditionalChineseDisplay;
     removeSaveFile();
     DeleteFileW(preferencesFileInTestFolder().c_str());
     boxes.install();

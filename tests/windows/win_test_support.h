@@ -7,9 +7,10 @@
 //   that one run and is deleted with the folder, and every program it starts ends with it.
 //   A watchdog ends a run that hangs (exit code 3, after WATCHDOG_SECONDS without progress).
 // - Derive fixtures from RabbitWindowTest. SetUp resets every subsystem, deletes the
-//   save file and hooks modal boxes; TearDown destroys the rabbit window and deletes
-//   the save file. Write a save file first (writeSaveFile) to start with a rabbit,
-//   then call createRabbitWindow().
+//   save file and hooks modal boxes, and has the window speak Traditional Chinese as on a
+//   Windows in that language (traditionalChineseDisplay); TearDown destroys the rabbit window and
+//   deletes the save file. Write a save file first (writeSaveFile) to start with a rabbit, then
+//   call createRabbitWindow().
 // - `boxes` answers every message box and dialog (window class #32770) opened on the
 //   test's thread: `boxes.answers` are the command ids posted to the next boxes in
 //   turn (IDOK once they run out; a yes/no box needs IDYES or IDNO); `boxes.onOpen`,
@@ -126,6 +127,9 @@ bool dragRabbit(POINT grab, int dx, int dy);
 constexpr char NO_MOUSE_INPUT[] =
     "Windows took no mouse press here (SendInput left the button up), so nothing can be "
     "dragged on this desktop";
+
+// Windows' display language for Traditional Chinese, as userDisplayLanguage answers it.
+LANGID WINAPI traditionalChineseDisplay();
 
 class RabbitWindowTest : public ::testing::Test {
   protected:

@@ -4,15 +4,17 @@
 
 #include <windows.h>
 
+#include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
 
-// Modal, from the program's own templates. A hidden rabbit shows itself with its dialogs.
+// Modal, from the program's own templates in the language spoken now. A hidden rabbit shows
+// itself with its dialogs.
 inline void runModalDialog(int templateId, HWND owner, DLGPROC procedure) {
     if (owner == mainWindow) {
         showRabbit();
     }
-    DialogBoxParamW(appInstance, MAKEINTRESOURCEW(templateId), owner, procedure, 0);
+    DialogBoxIndirectParamW(appInstance, dialogTemplateInLanguage(templateId), owner, procedure, 0);
 }
 
 // Moves the dialog, as it opens, whole onto the work area of its owner's monitor: its

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "language/texts.h"
+#include "windows/dialogs/balloon_tip.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -20,8 +22,13 @@ std::wstring fieldText(HWND field) {
     return text;
 }
 
-// Puts the old text back with the caret where the refused typing began.
-void undoEdit(HWND field, const std::wstring& text) {
+// Says why, in a balloon on the field: refusing in silence leaves the user guessing.
+void explainRefusal(HWND field, TextId reason) {
+    showBalloonTip(field, widen(text(TextId::NAME_REFUSED_TITLE)), widen(text(reason)));
+}
+
+// Puts the old text back with the caret where the refused typing began, and says why.
+void undoEdit(HWND field, const std::wstring& text, TextId reason) {
     DWORD caret = 0;
     SendMessageW(field, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
     const long grown = static_cast<long>(text.size()) - static_cast<long>(acceptedText.size());
@@ -30,6 +37,7 @@ void undoEdit(HWND field, const std::wstring& text) {
     SetWindowTextW(field, acceptedText.c_str());
     SendMessageW(field, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start));
     MessageBeep(MB_OK);
+    explainRefusal(field, reason);
 }
 } // namespace
 
@@ -53,13 +61,19 @@ void checkNameField(HWND field) {
     const std::size_t limit =
         acceptedBytes.size() > NAME_FIELD_BYTES ? acceptedBytes.size() : NAME_FIELD_BYTES;
     // The way back must give the same text: a stand-in such as "e" for "é" is refused too.
-    if (wideToBig5(text, bytes) && bytes.size() <= limit &&
-        big5ToWide(bytes.data(), bytes.size()) == text) {
+    if (!wideToBig5(text, bytes) || big5ToWide(bytes.data(), bytes.size()) != text) {
+        undoEdit(field, text, TextId::NAME_CHARACTER_REFUSED);
+    } else if (bytes.size() > limit) {
+        undoEdit(field, text, TextId::NAME_TOO_LONG);
+    } else {
         acceptedText = text;
         acceptedBytes = bytes;
-        return;
+        hideBalloonTip();
     }
-    undoEdit(field, text);
+}
+
+void explainNameTooLong(HWND field) {
+    explainRefusal(field, TextId::NAME_TOO_LONG);
 }
 
 void takeNameField(HWND field, char* name) {

@@ -89,6 +89,8 @@ INT_PTR CALLBACK statusDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
     }
     if (LOWORD(wParam) == IDC_NAME && HIWORD(wParam) == EN_CHANGE) {
         checkNameField(reinterpret_cast<HWND>(lParam));
+    } else if (LOWORD(wParam) == IDC_NAME && HIWORD(wParam) == EN_MAXTEXT) {
+        explainNameTooLong(reinterpret_cast<HWND>(lParam));
     } else if (LOWORD(wParam) == IDC_SHOW_GRADE) {
         showGrade(dialog);
     }
