@@ -75,8 +75,10 @@ enum class TextId {
     HOTKEY_TAKEN,
     HOTKEY_TAKEN_BOX,
     HOTKEY_KEY_REFUSED,
+    // Not a text: how many there are. New texts go above.
+    COUNT,
 };
-constexpr int TEXT_COUNT = static_cast<int>(TextId::HOTKEY_KEY_REFUSED) + 1;
+constexpr int TEXT_COUNT = static_cast<int>(TextId::COUNT);
 
 // The text in the language spoken now, UTF-8.
 const char* text(TextId id);

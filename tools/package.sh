@@ -1,9 +1,9 @@
 #!/bin/bash
 # Builds the release varnok.exe (optimised, stripped) and packs the download,
-# dist/varnok-VERSION-win64.zip: the program, a readme in Traditional Chinese and English,
-# the licence and SHA256SUMS. Prints the zip's path. The same commit gives the same zip
-# byte for byte wherever it is built: the program keeps no build path or link time, and
-# the zip's entries come in a fixed order with the commit's time.
+# dist/varnok-VERSION-win64.zip: the program, a readme in Traditional Chinese, Simplified
+# Chinese and English, the licence and SHA256SUMS. Prints the zip's path. The same commit
+# gives the same zip byte for byte wherever it is built: the program keeps no build path
+# or link time, and the zip's entries come in a fixed order with the commit's time.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"

@@ -19,7 +19,8 @@ reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 # Wine hands this DPI to every program, aware or not, and never stretches.
 reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
-for font in 新細明體 細明體 PMingLiU MingLiU "MS Shell Dlg" "MS Shell Dlg 2"; do
+# "MS Shell Dlg 2", the English dialogs' font, stays Tahoma as on every Windows.
+for font in 新細明體 細明體 PMingLiU MingLiU "MS Shell Dlg"; do
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "AR PL UMing TW"
 done
 for font in 宋体 新宋体 SimSun NSimSun; do
