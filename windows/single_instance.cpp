@@ -27,20 +27,20 @@ std::wstring finalFolderPath() {
     if (handle == INVALID_HANDLE_VALUE) {
         return folder;
     }
-    std::wstring path(GetFinalPathNameByHandleW(handle, nullptr, 0, FILE_NAME_NORMALIZED), L'\0');
+    // The first call tells the room the path needs, its final zero included.
+    const DWORD room = GetFinalPathNameByHandleW(handle, nullptr, 0, FILE_NAME_NORMALIZED);
+    std::wstring path(room, L'\0');
     const DWORD length =
-        path.empty() ? 0
-                     : GetFinalPathNameByHandleW(handle, &path[0], static_cast<DWORD>(path.size()),
-                                                 FILE_NAME_NORMALIZED);
+        room == 0 ? 0 : GetFinalPathNameByHandleW(handle, &path[0], room, FILE_NAME_NORMALIZED);
     CloseHandle(handle);
-    if (length == 0 || length >= path.size()) {
+    if (length == 0 || length >= room) {
         return folder;
     }
     path.resize(length);
     return path;
 }
 
-// Folder names differ in case only as the file system ignores it.
+// The file system takes a folder's name in any case, and so does the claim.
 std::wstring upperCase(const std::wstring& text) {
     std::wstring upper(text);
     LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, text.c_str(),

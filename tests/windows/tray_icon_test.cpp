@@ -183,10 +183,7 @@ TEST_F(TrayIconTest, ARememberedGhostStaysSolidUntilItsIconIsAdded) {
     notifyIcon = shellsOwn;
     EXPECT_FALSE(iconShown(trayWindow));
     EXPECT_EQ(ghostStyles(), 0);
-    const RECT rabbit = rabbitWindowRect();
-    const POINT belly = {(rabbit.left + rabbit.right) / 2,
-                         rabbit.top + (rabbit.bottom - rabbit.top) * 3 / 4};
-    EXPECT_EQ(WindowFromPoint(belly), mainWindow);
+    EXPECT_EQ(WindowFromPoint(rabbitBelly()), mainWindow);
 
     SendMessageW(trayWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     EXPECT_TRUE(iconShown(trayWindow));

@@ -260,6 +260,11 @@ RECT rabbitWindowRect() {
     return rect;
 }
 
+POINT rabbitBelly() {
+    const RECT rabbit = rabbitWindowRect();
+    return {(rabbit.left + rabbit.right) / 2, rabbit.top + (rabbit.bottom - rabbit.top) * 3 / 4};
+}
+
 std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, bitmap);

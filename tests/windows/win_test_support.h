@@ -95,6 +95,8 @@ HWND createRabbitWindow();
 bool destroyRabbitWindow();
 // The rabbit window's rectangle on the screen.
 RECT rabbitWindowRect();
+// The middle of the standing rabbit's belly on the screen, inside its outline.
+POINT rabbitBelly();
 // A region's rectangles, as GDI keeps them.
 std::vector<RECT> regionRects(HRGN region);
 // A picture's colours row by row from the top, as GetPixel reads them.
