@@ -54,7 +54,7 @@ const TextEntry entries[] = {
     {TextId::GRADE_BABY, "Still a baby: look after it well"},
 
     {TextId::AGE, "{years} yr {months} mo"},
-    {TextId::NAME_REFUSED_TITLE, "Not in a Name"},
+    {TextId::NAME_REFUSED_TITLE, "Not Allowed in a Name"},
     {TextId::NAME_CHARACTER_REFUSED,
      "A name can only use characters of Big5: Traditional Chinese, English letters and digits."},
     {TextId::NAME_TOO_LONG, "A name holds at most 16 letters, or 8 Chinese characters."},

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <cwctype>
 #include <string>
 
 #include "desktop/running_state.h"
@@ -40,7 +41,71 @@ std::string captionOf(int dialogId) {
     return narrow(caption);
 }
 
+// The access key of a menu text: the character after a lone "&", upper case; 0 for none.
+wchar_t accessKey(const std::wstring& text) {
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == L'&' && text[i + 1] != L'&') {
+            return static_cast<wchar_t>(std::towupper(text[i + 1]));
+        }
+        i += text[i] == L'&' ? 1 : 0;
+    }
+    return 0;
+}
+
+// The menu's shape, item by item: ids, states and submenus (the rabbit's own menu inside
+// the notification icon's is left to itself); and what is wrong with its access keys: one
+// missing (unless it may), or one that another item of the menu has too.
+std::string shapeOf(HMENU menu, bool keysRequired, std::string& keyFaults) {
+    std::string shape;
+    std::wstring keys;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const UINT position = static_cast<UINT>(i);
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, position, text, 64, MF_BYPOSITION);
+        const UINT state = GetMenuState(menu, position, MF_BYPOSITION);
+        const UINT kind = state & (MF_GRAYED | MF_DISABLED | MF_SEPARATOR | MF_POPUP);
+        shape += std::to_string(GetMenuItemID(menu, i)) + "/" + std::to_string(kind) + " ";
+        if ((state & MF_SEPARATOR) == 0) {
+            const wchar_t key = accessKey(text);
+            if ((key == 0 && keysRequired) || (key != 0 && keys.find(key) != std::wstring::npos)) {
+                keyFaults += narrow(text) + " ";
+            }
+            keys += key;
+        }
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub != nullptr && sub != popupMenu) {
+            shape += "[" + shapeOf(sub, keysRequired, keyFaults) + "] ";
+        }
+    }
+    return shape;
+}
+
 class LanguageTest : public RabbitWindowTest {};
+
+// Only the words change; every item has an access key of its own, but for the rabbit's
+// menu in Traditional Chinese, which stays as it always was.
+TEST_F(LanguageTest, EveryMenuKeepsItsItemsInEveryLanguageWithAccessKeysOfTheirOwn) {
+    writeRabbitSave(200, 150);
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    std::string rabbitShape;
+    std::string trayShape;
+    for (Language language : allLanguages) {
+        setCurrentLanguage(language);
+        std::string faults;
+        HMENU bar = loadMenuInLanguage(IDR_MAIN_MENU);
+        const std::string rabbit =
+            shapeOf(GetSubMenu(bar, 0), language != Language::TRADITIONAL_CHINESE, faults);
+        DestroyMenu(bar);
+        HMENU tray = createTrayMenu();
+        const std::string trayMenu = shapeOf(tray, true, faults);
+        destroyTrayMenu(tray);
+        EXPECT_EQ(faults, "") << languageKey(language);
+        rabbitShape = rabbitShape.empty() ? rabbit : rabbitShape;
+        trayShape = trayShape.empty() ? trayMenu : trayShape;
+        EXPECT_EQ(rabbit, rabbitShape) << languageKey(language);
+        EXPECT_EQ(trayMenu, trayShape) << languageKey(language);
+    }
+}
 
 TEST_F(LanguageTest, WindowsDisplayLanguageChoosesUnlessTheSettingsFileNamesOne) {
     const struct {
