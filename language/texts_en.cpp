@@ -71,7 +71,8 @@ const TextEntry entries[] = {
     {TextId::HOTKEY_TAKEN, " (in use by another program)"},
     {TextId::HOTKEY_TAKEN_BOX,
      "Another program already uses these keys. The hotkey stays as it was."},
-    {TextId::HOTKEY_KEY_REFUSED, "A hotkey needs one of the keys A to Z, 0 to 9 or F1 to F24."},
+    {TextId::HOTKEY_KEY_REFUSED,
+     "A hotkey needs Ctrl, Alt or Win and one of the keys A to Z, 0 to 9 or F1 to F24 but F12."},
 
     {TextId::SKIN_MENU, "&Appearance"},
     {TextId::SKIN_BUILT_IN, "&Rabbit"},

@@ -70,7 +70,8 @@ const TextEntry entries[] = {
 
     {TextId::HOTKEY_TAKEN, "（已被其他程序占用）"},
     {TextId::HOTKEY_TAKEN_BOX, "这组按键已被其他程序占用，快捷键保持不变。"},
-    {TextId::HOTKEY_KEY_REFUSED, "快捷键要用 A 到 Z、0 到 9 或 F1 到 F24 中的一个键。"},
+    {TextId::HOTKEY_KEY_REFUSED,
+     "快捷键要有 Ctrl、Alt 或 Win，再加 A 到 Z、0 到 9 或 F1 到 F24（F12 除外）中的一个键。"},
 
     {TextId::SKIN_MENU, "外观(&A)"},
     {TextId::SKIN_BUILT_IN, "兔子(&R)"},

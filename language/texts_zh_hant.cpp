@@ -70,7 +70,8 @@ const TextEntry entries[] = {
 
     {TextId::HOTKEY_TAKEN, "（已被其他程式使用）"},
     {TextId::HOTKEY_TAKEN_BOX, "這組按鍵已被其他程式使用，快速鍵維持不變。"},
-    {TextId::HOTKEY_KEY_REFUSED, "快速鍵要用 A 到 Z、0 到 9 或 F1 到 F24 其中一個鍵。"},
+    {TextId::HOTKEY_KEY_REFUSED,
+     "快速鍵要有 Ctrl、Alt 或 Win，再加 A 到 Z、0 到 9 或 F1 到 F24（F12 除外）其中一個鍵。"},
 
     {TextId::SKIN_MENU, "外觀(&A)"},
     {TextId::SKIN_BUILT_IN, "兔子(&R)"},

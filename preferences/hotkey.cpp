@@ -6,7 +6,9 @@
 
 namespace {
 constexpr int F1_KEY = 0x70;
+constexpr int F12_KEY = 0x7B;
 constexpr int F24_KEY = 0x87;
+constexpr unsigned NEEDED_MODIFIERS = HOTKEY_CTRL | HOTKEY_ALT | HOTKEY_WIN;
 
 struct ModifierName {
     unsigned bit;
@@ -30,9 +32,13 @@ std::string keyName(int key) {
     return std::string(1, static_cast<char>(key));
 }
 
+bool isLetterOrDigit(int key) {
+    return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+}
+
 // The key of an upper-case name, or 0.
 int keyOfName(const std::string& name) {
-    if (name.size() == 1 && hotkeyKeyAllowed(name[0])) {
+    if (name.size() == 1 && isLetterOrDigit(name[0])) {
         return name[0];
     }
     for (int key = F1_KEY; key <= F24_KEY; ++key) {
@@ -60,9 +66,10 @@ bool operator!=(const Hotkey& a, const Hotkey& b) {
     return !(a == b);
 }
 
-bool hotkeyKeyAllowed(int key) {
-    return (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') ||
-           (key >= F1_KEY && key <= F24_KEY);
+bool hotkeyAllowed(const Hotkey& hotkey) {
+    const int key = hotkey.key;
+    const bool functionKey = key >= F1_KEY && key <= F24_KEY && key != F12_KEY;
+    return (isLetterOrDigit(key) || functionKey) && (hotkey.modifiers & NEEDED_MODIFIERS) != 0;
 }
 
 std::string hotkeyText(const Hotkey& hotkey) {
@@ -99,9 +106,7 @@ bool parseHotkey(const std::string& text, Hotkey& hotkey) {
         read.modifiers |= bit;
         start = plus + 1;
     }
-    // A bare letter or digit would take that key from every program.
-    const bool functionKey = read.key >= F1_KEY;
-    if (read.key == 0 || (read.modifiers == 0 && !functionKey)) {
+    if (!hotkeyAllowed(read)) {
         return false;
     }
     hotkey = read;

@@ -20,13 +20,15 @@ struct Hotkey {
 bool operator==(const Hotkey& a, const Hotkey& b);
 bool operator!=(const Hotkey& a, const Hotkey& b);
 
-// Whether a key may be a hotkey's key.
-bool hotkeyKeyAllowed(int key);
+// Whether keys may be the hotkey: a letter, a digit or a function key but F12, which
+// Windows keeps for debuggers, with at least one of Ctrl, Alt and Win, so that no key is
+// taken from every program's typing.
+bool hotkeyAllowed(const Hotkey& hotkey);
 
 // "Ctrl+Alt+R": the modifiers in the order Ctrl, Alt, Shift, Win, then the key; empty for
 // no hotkey.
 std::string hotkeyText(const Hotkey& hotkey);
 
 // Reads such a text in any case and order of modifiers; the empty text is no hotkey.
-// False, with `hotkey` unchanged, for anything else.
+// False, with `hotkey` unchanged, for anything else, keys not allowed included.
 bool parseHotkey(const std::string& text, Hotkey& hotkey);

@@ -4,8 +4,6 @@
 #include <cctype>
 #include <cstdint>
 
-Preferences preferences;
-
 namespace {
 const char BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 const char SECTION[] = "varnok";

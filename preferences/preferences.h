@@ -1,5 +1,5 @@
-// What the user chose: the rabbit's size, ghost mode, the hotkey, the language and the picture set.
-// They live in varnok.ini beside the save file, never in the save file itself.
+// What the user chose: the rabbit's size, ghost mode, the hotkey, the language and the picture
+// set. They live in varnok.ini beside the save file, never in the save file itself.
 #pragma once
 
 #include <optional>
@@ -12,7 +12,8 @@ constexpr int SMALLEST_SIZE = 1;
 constexpr int LARGEST_SIZE = 3;
 
 struct Preferences {
-    // Screen pixels per rabbit pixel on top of the display's whole factor.
+    // Screen pixels per rabbit pixel on top of the display's whole factor, where the main
+    // monitor offers it; rabbit.dat counts the rabbit's place in this size's pixels.
     int size = SMALLEST_SIZE;
     // Clicks go through the half-transparent rabbit.
     bool ghost = false;
@@ -24,8 +25,6 @@ struct Preferences {
     // here, so that settings written in braces without it stay complete.)
     std::string skin = std::string();
 };
-
-extern Preferences preferences;
 
 // The file's text, UTF-8: a [varnok] section with size=, ghost=, hotkey=, language= and skin=.
 // Keys and names in any case; anything unknown, malformed or out of range leaves that setting at

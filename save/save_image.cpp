@@ -14,6 +14,8 @@ struct Field {
     int32_t* value;
 };
 
+constexpr std::size_t POS_X_OFFSET = 12;
+constexpr std::size_t POS_Y_OFFSET = 16;
 constexpr std::size_t NAME_OFFSET = 24;
 
 const Field* fields(std::size_t& count) {
@@ -21,8 +23,8 @@ const Field* fields(std::size_t& count) {
         {0, &autoStart},
         {4, &autoEat},
         {8, &autoDrink},
-        {12, &posX},
-        {16, &posY},
+        {POS_X_OFFSET, &posX},
+        {POS_Y_OFFSET, &posY},
         {20, &hasPet},
         {44, &pet.ageMonths},
         {48, &pet.foodMax},
@@ -70,6 +72,11 @@ SaveImage encodeSaveImage() {
     }
     std::memcpy(&image[NAME_OFFSET], pet.name, PET_NAME_BYTES);
     return image;
+}
+
+void setSavedPlace(SaveImage& image, int32_t x, int32_t y) {
+    putInt(&image[POS_X_OFFSET], x);
+    putInt(&image[POS_Y_OFFSET], y);
 }
 
 void decodeSaveImage(const uint8_t* data, std::size_t length) {

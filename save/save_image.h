@@ -14,6 +14,9 @@ using SaveImage = std::array<uint8_t, SAVE_FILE_BYTES>;
 
 // The current state as the file holds it.
 SaveImage encodeSaveImage();
+// Puts another place into an image: the shell counts the place in the pixels of the size
+// the rabbit is drawn at, the file in those of the size remembered.
+void setSavedPlace(SaveImage& image, int32_t x, int32_t y);
 // Takes the first `length` bytes of `data` into the state; fields beyond them keep
 // their values, as a read that meets the end of the file transfers nothing. A name
 // without a zero byte is cut to its first 19 bytes.

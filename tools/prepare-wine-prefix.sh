@@ -9,7 +9,7 @@ set -euo pipefail
 prefix=$1
 dpi=${2:-96}
 # The name changes whenever what a prefix gets here changes, so that older ones are redone.
-ready=$prefix/.varnok-ready-2
+ready=$prefix/.varnok-ready-3
 [ -f "$ready" ] && exit 0
 mkdir -p "$prefix"
 export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

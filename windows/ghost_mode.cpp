@@ -2,22 +2,22 @@
 // half opaque in the same outline.
 #include "windows/ghost_mode.h"
 
-#include "preferences/preferences.h"
-#include "windows/main_window.h"
-#include "windows/preferences_file.h"
+#include "windows/chosen_preferences.h"
+#include "windows/hotkey.h"
+#include "windows/tray_icon.h"
 
 namespace {
 constexpr LONG_PTR GHOST_STYLES = WS_EX_LAYERED | WS_EX_TRANSPARENT;
 constexpr BYTE HALF_OPAQUE = 128;
 } // namespace
 
-bool ghostModeOn() {
-    return preferences.ghost;
-}
-
-void applyGhostMode(HWND window) {
+void updateGhostMode(HWND window) {
+    const bool ghost = chosenPreferences().ghost && (trayIconShown() || hotkeyRegistered());
     const LONG_PTR styles = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    if (preferences.ghost) {
+    if (((styles & GHOST_STYLES) != 0) == ghost) {
+        return;
+    }
+    if (ghost) {
         SetWindowLongPtrW(window, GWL_EXSTYLE, styles | GHOST_STYLES);
         SetLayeredWindowAttributes(window, 0, HALF_OPAQUE, LWA_ALPHA);
     } else {
@@ -25,13 +25,4 @@ void applyGhostMode(HWND window) {
         SetWindowLongPtrW(window, GWL_EXSTYLE, styles & ~GHOST_STYLES);
     }
     InvalidateRect(window, nullptr, FALSE);
-}
-
-void setGhostMode(bool on) {
-    if (on == preferences.ghost) {
-        return;
-    }
-    preferences.ghost = on;
-    applyGhostMode(mainWindow);
-    savePreferences();
 }

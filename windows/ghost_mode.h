@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-bool ghostModeOn();
-// Gives the rabbit window ghost mode's styles or takes them away again; remembers the
-// choice in the settings file.
-void setGhostMode(bool on);
-// The styles of the remembered choice on a new rabbit window, without writing anything.
-void applyGhostMode(HWND window);
+// Gives the rabbit window ghost mode's styles while ghost mode is chosen and a way back to
+// the rabbit exists, the notification icon or the hotkey, and takes them away otherwise:
+// without one, nothing would reach a ghost rabbit again until the program ends.
+void updateGhostMode(HWND window);

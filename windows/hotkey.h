@@ -8,10 +8,11 @@
 
 // Registers the chosen hotkey at start-up. Keys another program holds by now stay
 // unregistered without a word; the hotkey dialog then says they are taken.
-void registerHotkeyAtStart(HWND window);
+void registerHotkeyAtStart(HWND window, const Hotkey& chosen);
 // Swaps the registered hotkey for `wanted` (none: no hotkey). False when another program
 // holds those keys: the old hotkey is then registered again.
-bool changeHotkey(HWND window, const Hotkey& wanted);
+bool registerHotkey(HWND window, const Hotkey& wanted);
 void unregisterHotkey(HWND window);
+bool hotkeyRegistered();
 // The chosen hotkey is not registered because another program holds its keys.
 bool hotkeyTaken();

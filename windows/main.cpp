@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include "res/resource.h"
+#include "windows/single_instance.h"
 #include "windows/startup.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    if (!claimRabbitFolder()) {
+        return 0;
+    }
     loadWindowStrings(instance);
     registerMainClass(instance);
     if (initMainWindow(instance, showCommand) == 0) {

@@ -13,12 +13,13 @@
 #include "life/care.h"
 #include "life/free_activity.h"
 #include "life/timer_dispatch.h"
-#include "preferences/size_rule.h"
 #include "rabbit/pet_record.h"
 #include "rabbit/wrap32.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/about_dialog.h"
 #include "windows/dialogs/items_dialog.h"
+#include "windows/dialogs/modal_dialog.h"
 #include "windows/dialogs/settings_dialog.h"
 #include "windows/dialogs/status_dialog.h"
 #include "windows/fullscreen_watch.h"
@@ -26,7 +27,6 @@
 #include "windows/hotkey.h"
 #include "windows/language_choice.h"
 #include "windows/monitors.h"
-#include "windows/preferences_file.h"
 #include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
 #include "windows/save_file.h"
@@ -54,22 +54,12 @@ bool standingOnAMonitor() {
     return onAnyMonitor({posX, posY, wrapAdd(posX, standing.cx), wrapAdd(posY, standing.cy)});
 }
 
-// The save file counts the rabbit's place in the pixels of the size it was saved at;
-// where that size is not offered here, the rabbit starts smaller with its feet in place.
-void placeAtSmallerSize(int savedScale) {
-    const SIZE standing = spriteSize(STANDING_SPRITE);
-    const RabbitPoint feet =
-        keepFeet({posX, posY}, standing.cx, standing.cy, savedScale, displayScale);
-    posX = feet.x;
-    posY = feet.y;
-}
-
 void onCreate(HWND window) {
     buildSaveFilePath();
     // The size sets how many screen pixels a rabbit pixel covers.
-    loadPreferences();
+    loadChosenPreferences();
     speakChosenLanguage();
-    const int savedScale = takeRememberedSize();
+    startAtSize(chosenPreferences().size);
     // The walks wrap at the monitors' edges counted in rabbit pixels.
     readMonitors();
     loadRabbitMenu();
@@ -78,9 +68,6 @@ void onCreate(HWND window) {
         setCareMenuState(CARE_MENU_ENABLED);
         // mainWindow is still null here, so the timer goes on the message's window.
         SetTimer(window, TIMER_LIFE_CLOCK, LIFE_CLOCK_MS, nullptr);
-        if (savedScale != displayScale) {
-            placeAtSmallerSize(savedScale);
-        }
     } else {
         posX = HOME_X;
         posY = HOME_Y;
@@ -96,17 +83,18 @@ void onCreate(HWND window) {
     placeWindow(window, posX, posY, spriteSize(STANDING_SPRITE));
     SetWindowRgn(window, windowShape, TRUE);
     pose = 0;
-    applyGhostMode(window);
     watchForFullscreen(window);
     startTrayIcon();
-    registerHotkeyAtStart(trayWindow);
+    registerHotkeyAtStart(trayWindow, chosenPreferences().hotkey);
+    updateGhostMode(window);
 }
 
 // A monitor plugged in or out, or another resolution: the walks follow the new layout,
-// and a rabbit left on no monitor comes home at once, where the next save keeps it.
+// the size follows what the main monitor offers, and a rabbit left on no monitor comes
+// home at once, where the next save keeps it.
 void onDisplayChange(HWND window) {
     readMonitors();
-    keepSizeOffered();
+    drawRabbitAt(chosenPreferences().size);
     if (!standingOnAMonitor()) {
         posX = HOME_X;
         posY = HOME_Y;
@@ -153,8 +141,9 @@ void onLeftButtonDown(HWND window) {
 
 void onRightButtonDown(HWND window, WPARAM buttons) {
     stopActiveAnimation();
-    // A modifier key or another button held with the right one opens no menu.
-    if (buttons == MK_RBUTTON) {
+    // A modifier key or another button held with the right one opens no menu, nor does a
+    // click while one of the program's dialogs is open: that comes to the front instead.
+    if (buttons == MK_RBUTTON && !raiseOpenDialog()) {
         POINT cursor;
         GetCursorPos(&cursor);
         TrackPopupMenu(popupMenu, 0, cursor.x, cursor.y, 0, window, nullptr);

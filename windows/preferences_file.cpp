@@ -57,23 +57,24 @@ bool writeNewFile(const std::wstring& path, const std::string& text) {
 }
 } // namespace
 
-void loadPreferences() {
-    preferences = Preferences();
-    const std::wstring path = preferencesPath();
-    HANDLE file = openFile(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+Preferences readPreferencesFile() {
+    HANDLE file = openFile(preferencesPath(), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     if (file == INVALID_HANDLE_VALUE) {
-        return;
+        return Preferences();
     }
-    preferences = parsePreferences(readWhole(file));
+    const Preferences read = parsePreferences(readWhole(file));
     CloseHandle(file);
+    return read;
 }
 
-void savePreferences() {
+bool writePreferencesFile(const Preferences& chosen) {
     const std::wstring path = preferencesPath();
     const std::wstring newPath = path + NEW_FILE_SUFFIX;
-    if (path.empty() || !writeNewFile(newPath, preferencesText(preferences)) ||
+    if (path.empty() || !writeNewFile(newPath, preferencesText(chosen)) ||
         !swapInNewFile(path, newPath)) {
         DeleteFileW(newPath.c_str());
         showReport(text(TextId::SETTINGS_WRITE_ERROR), text(TextId::WARNING_CAPTION));
+        return false;
     }
+    return true;
 }

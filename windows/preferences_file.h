@@ -2,9 +2,11 @@
 // changes a setting. It is never needed: without it every setting has its default.
 #pragma once
 
-// Reads the file into `preferences`; a missing, unreadable or garbled file leaves the
-// defaults, without a word, and stays as it is.
-void loadPreferences();
-// Writes `preferences` whole: a new file beside the old one, swapped in; a failure is
-// reported in a box and leaves the old file as it was.
-void savePreferences();
+#include "preferences/preferences.h"
+
+// What the file holds; a missing, unreadable or garbled file gives the defaults, without
+// a word, and stays as it is.
+Preferences readPreferencesFile();
+// Writes the whole file: a new file beside the old one, swapped in. False after a failure,
+// which is reported in a box and leaves the old file as it was.
+bool writePreferencesFile(const Preferences& chosen);

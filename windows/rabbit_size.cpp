@@ -4,16 +4,25 @@
 #include "desktop/desktop.h"
 #include "desktop/running_state.h"
 #include "preferences/preferences.h"
-#include "preferences/size_rule.h"
 #include "windows/main_window.h"
 #include "windows/monitors.h"
-#include "windows/preferences_file.h"
 #include "windows/sprite_bank.h"
 
 namespace {
+int drawnSize = SMALLEST_SIZE;
+
+int sizeToDraw(int chosen) {
+    return rabbitSizeOffered(chosen) ? chosen : SMALLEST_SIZE;
+}
+
 void takeSize(int size) {
-    preferences.size = size;
+    drawnSize = size;
     displayScale = dpiScale * size;
+}
+
+RabbitPoint standingFeetKept(RabbitPoint at, int fromSize, int toSize) {
+    const SIZE standing = spriteSize(STANDING_SPRITE);
+    return keepFeet(at, standing.cx, standing.cy, fromSize, toSize);
 }
 
 void resize(int size) {
@@ -33,7 +42,7 @@ void resize(int size) {
 } // namespace
 
 int rabbitSize() {
-    return preferences.size;
+    return drawnSize;
 }
 
 bool rabbitSizeOffered(int size) {
@@ -41,22 +50,26 @@ bool rabbitSizeOffered(int size) {
                        dpiScale);
 }
 
-void setRabbitSize(int size) {
-    if (size == rabbitSize() || !rabbitSizeOffered(size)) {
-        return;
+void startAtSize(int chosen) {
+    takeSize(sizeToDraw(chosen));
+}
+
+void drawRabbitAt(int chosen) {
+    const int size = sizeToDraw(chosen);
+    if (size != drawnSize) {
+        resize(size);
     }
-    resize(size);
-    savePreferences();
 }
 
-int takeRememberedSize() {
-    const int remembered = preferences.size;
-    takeSize(rabbitSizeOffered(remembered) ? remembered : SMALLEST_SIZE);
-    return dpiScale * remembered;
+RabbitPoint placeInPixelsOf(int size) {
+    const RabbitPoint place = {posX, posY};
+    return size == drawnSize ? place : standingFeetKept(place, drawnSize, size);
 }
 
-void keepSizeOffered() {
-    if (!rabbitSizeOffered(rabbitSize())) {
-        resize(SMALLEST_SIZE);
+void placeFromPixelsOf(int size) {
+    if (size != drawnSize) {
+        const RabbitPoint drawn = standingFeetKept({posX, posY}, size, drawnSize);
+        posX = drawn.x;
+        posY = drawn.y;
     }
 }

@@ -1,6 +1,8 @@
 // Reading and writing "rabbit.dat". A save never writes over the old file: it builds the
 // new one beside it and swaps it in, so a crash or a full disk leaves the old rabbit whole.
 // Another program's moment with either file is waited out before a failure is reported.
+// The file counts the rabbit's place in the pixels of the size varnok.ini holds, whatever
+// size the rabbit is drawn at now.
 #include "windows/save_file.h"
 
 #include <vector>
@@ -10,8 +12,10 @@
 #include "desktop/desktop.h"
 #include "language/texts.h"
 #include "save/save_image.h"
+#include "windows/chosen_preferences.h"
 #include "windows/file_retry.h"
 #include "windows/main_window.h"
+#include "windows/rabbit_size.h"
 
 std::wstring saveFilePath;
 
@@ -236,11 +240,14 @@ void loadState() {
     const std::size_t taken = readBlocks(file, data);
     CloseHandle(file);
     decodeSaveImage(data.data(), taken);
+    placeFromPixelsOf(sizeOnDisk());
 }
 
 void saveState() {
     takeUpCutShortReplace();
-    const SaveImage image = encodeSaveImage();
+    SaveImage image = encodeSaveImage();
+    const RabbitPoint place = placeInPixelsOf(sizeOnDisk());
+    setSavedPlace(image, place.x, place.y);
     DWORD attributes = 0;
     HANDLE oldFile = openOldFile(saveFilePath, attributes);
     if (oldFile == INVALID_HANDLE_VALUE) {

@@ -1,11 +1,10 @@
-// Taking a picture set into the sprite bank, at start or from the menu.
+// Taking a picture set into the sprite bank, at start or when chosen.
 #include "windows/skin_choice.h"
 
 #include "desktop/desktop.h"
 #include "language/texts.h"
-#include "preferences/preferences.h"
+#include "windows/chosen_preferences.h"
 #include "windows/main_window.h"
-#include "windows/preferences_file.h"
 #include "windows/skin_folder.h"
 #include "windows/sprite_bank.h"
 
@@ -32,21 +31,18 @@ const std::string& skinInUse() {
 
 void takeRememberedSkin() {
     inUse.clear();
-    if (!preferences.skin.empty()) {
-        takeSkin(preferences.skin);
+    if (!chosenPreferences().skin.empty()) {
+        takeSkin(chosenPreferences().skin);
     }
 }
 
-void chooseSkin(const std::string& name) {
+bool wearSkin(const std::string& name) {
     const SetProblem problem = takeSkin(name);
     if (problem.fault != SetFault::NONE) {
         showReport(describeProblem(name, problem), text(TextId::SKIN_CAPTION));
-        return;
+        return false;
     }
     rebuildSpriteRegions(mainWindow);
     applySpriteRegion(shownPicture());
-    if (name != preferences.skin) {
-        preferences.skin = name;
-        savePreferences();
-    }
+    return true;
 }

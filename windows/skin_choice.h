@@ -1,5 +1,5 @@
-// The rabbit's look: its built-in pictures or a set from skins\, taken at start and changed
-// from the notification icon's menu.
+// The rabbit's look: its built-in pictures or a set from skins\, taken at start and put on
+// when the user chooses one.
 #pragma once
 
 #include <string>
@@ -7,9 +7,9 @@
 // The set whose pictures the rabbit wears; empty for the built-in pictures.
 const std::string& skinInUse();
 // At start, before the outlines are cut: the remembered set's pictures in the sprite bank, or
-// the built-in ones without a word where it cannot be used; varnok.ini stays as it is.
+// the built-in ones without a word where it cannot be used.
 void takeRememberedSkin();
-// From the menu: the set's pictures (empty: the built-in ones) on the rabbit at once and
-// remembered in varnok.ini. A set that cannot be used is explained in a box and changes
-// nothing. Choosing the set in use reads its files again.
-void chooseSkin(const std::string& name);
+// The set's pictures (empty: the built-in ones) on the rabbit at once, its files read afresh;
+// false, with a box naming the set's first problem and the pictures as they were, when it
+// cannot be used.
+bool wearSkin(const std::string& name);

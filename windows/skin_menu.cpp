@@ -6,6 +6,7 @@
 
 #include "language/texts.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/skin_choice.h"
 #include "windows/skin_folder.h"
 #include "windows/skin_template.h"
@@ -65,9 +66,9 @@ bool runSkinCommand(int command) {
     if (command == IDM_SKIN_EXPORT) {
         exportTemplate();
     } else if (command == IDM_SKIN_BUILT_IN) {
-        chooseSkin(std::string());
+        setSkin(std::string());
     } else if (set >= 0 && set < static_cast<int>(listedSets.size())) {
-        chooseSkin(listedSets[static_cast<std::size_t>(set)]);
+        setSkin(listedSets[static_cast<std::size_t>(set)]);
     } else {
         return false;
     }

@@ -2,6 +2,7 @@
 # statically so that only Windows' own DLLs are needed.
 target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/autostart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/chosen_preferences.cpp
     ${CMAKE_CURRENT_LIST_DIR}/desktop.cpp
     ${CMAKE_CURRENT_LIST_DIR}/evaluate_grade.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_retry.cpp
@@ -18,6 +19,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_size.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_visibility.cpp
     ${CMAKE_CURRENT_LIST_DIR}/save_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/single_instance.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skin_choice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skin_folder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/skin_menu.cpp

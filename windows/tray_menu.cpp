@@ -3,11 +3,9 @@
 #include "windows/tray_menu.h"
 
 #include "language/texts.h"
-#include "preferences/preferences.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
-#include "windows/ghost_mode.h"
-#include "windows/language_choice.h"
 #include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
@@ -58,7 +56,7 @@ void runTrayCommand(HWND owner, int command) {
         toggleRabbitHidden();
         break;
     case IDM_TRAY_GHOST:
-        setGhostMode(!ghostModeOn());
+        setGhostMode(!chosenPreferences().ghost);
         break;
     case IDM_TRAY_SIZE_1:
     case IDM_TRAY_SIZE_2:
@@ -71,7 +69,7 @@ void runTrayCommand(HWND owner, int command) {
     default:
         if (command >= IDM_TRAY_LANGUAGE_FIRST &&
             command < IDM_TRAY_LANGUAGE_FIRST + LANGUAGE_COUNT) {
-            switchLanguage(allLanguages[command - IDM_TRAY_LANGUAGE_FIRST]);
+            setLanguage(allLanguages[command - IDM_TRAY_LANGUAGE_FIRST]);
             break;
         }
         if (runSkinCommand(command)) {
@@ -92,7 +90,8 @@ HMENU createTrayMenu() {
     if (rabbitHidden()) {
         setItemText(menu, IDM_TRAY_HIDE, widen(text(TextId::TRAY_SHOW)));
     }
-    CheckMenuItem(menu, IDM_TRAY_GHOST, MF_BYCOMMAND | (ghostModeOn() ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_TRAY_GHOST,
+                  MF_BYCOMMAND | (chosenPreferences().ghost ? MF_CHECKED : MF_UNCHECKED));
     for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
         EnableMenuItem(menu, sizeCommand(size),
                        MF_BYCOMMAND | greyedUnless(rabbitSizeOffered(size)));
@@ -119,10 +118,6 @@ void destroyTrayMenu(HMENU menu) {
 }
 
 void openTrayMenu(HWND owner, POINT at) {
-    // The hotkey dialog, opened from here, is still open: it has disabled its owner.
-    if (IsWindowEnabled(owner) == FALSE) {
-        return;
-    }
     HMENU menu = createTrayMenu();
     // Only a menu whose owner is in the foreground closes when the user clicks elsewhere.
     SetForegroundWindow(owner);

@@ -44,6 +44,8 @@ wait_for_window() { wait_until "${2:-10}" visible_window "$1" >/dev/null && visi
 
 window_gone() { ! visible_window "$1" >/dev/null; }
 
+visible_rabbits() { xdotool search --onlyvisible --name '^varnok$' 2>/dev/null | wc -l; }
+
 # window_geometry ID: prints "x y width height" of the window on the screen.
 window_geometry() {
     xwininfo -id "$1" 2>/dev/null | awk '
@@ -62,13 +64,27 @@ start_rabbit() {
     restart_rabbit
 }
 
-# rabbit_folder INI: a fresh folder with varnok.exe, a newly adopted rabbit and varnok.ini of
-# that text, not yet started. Sets RABBIT_DIR.
-rabbit_folder() {
+# rabbit_folder_with_settings TEXT [SAVE-HEX]: a fresh folder with varnok.exe, varnok.ini
+# written from the printf format TEXT (a copy kept for settings_unchanged) and rabbit.dat
+# made from the hex bytes, if given; not started yet. Sets RABBIT_DIR.
+rabbit_folder_with_settings() {
     RABBIT_DIR=$(mktemp -d "$E2E_WORK/rabbit.XXXXXX")
+    # shellcheck disable=SC2059 # the text is the format, with its escapes
+    printf "$1" >"$RABBIT_DIR/varnok.ini"
+    cp "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/chosen.ini"
     cp "$VARNOK_EXE" "$RABBIT_DIR/varnok.exe"
-    printf '%s' "$(rabbit_hex)" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
-    printf '%s' "$1" >"$RABBIT_DIR/varnok.ini"
+    [ $# -lt 2 ] || printf '%s' "$2" | xxd -r -p >"$RABBIT_DIR/rabbit.dat"
+}
+
+# start_rabbit_with_settings TEXT [SAVE-HEX]: as start_rabbit, with varnok.ini written from
+# the printf format TEXT first.
+start_rabbit_with_settings() {
+    rabbit_folder_with_settings "$@" && restart_rabbit
+}
+
+settings_unchanged() {
+    cmp -s "$RABBIT_DIR/varnok.ini" "$RABBIT_DIR/chosen.ini" ||
+        fail "varnok.ini was changed: $(od -c "$RABBIT_DIR/varnok.ini" | head -n 3)"
 }
 
 # restart_rabbit: starts the program again in the folder of the last start_rabbit.

@@ -1,13 +1,17 @@
 // The settings file read leniently and written whole; the sizes a screen offers and where
 // the rabbit stands after a change of size.
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "preferences/preferences.h"
 #include "preferences/size_rule.h"
 
+using namespace std::string_literals;
+
 namespace {
 constexpr unsigned CTRL_ALT = HOTKEY_CTRL | HOTKEY_ALT;
-constexpr int F12 = 0x7B;
+constexpr int F11 = 0x7A;
 } // namespace
 
 TEST(PreferencesTest, ReadsWhatItCanAndLeavesTheRestAtTheDefaults) {
@@ -21,12 +25,16 @@ TEST(PreferencesTest, ReadsWhatItCanAndLeavesTheRestAtTheDefaults) {
         {"[varnok]\r\nsize=2\r\nghost=1\r\nhotkey=Ctrl+Alt+R\r\n", 2, true, {CTRL_ALT, 'R'}},
         // Any case, blanks, LF line ends, a byte order mark, other sections and keys.
         {"\xEF\xBB\xBF[other]\nsize=3\n[ VarNok ]\n SIZE = 3 \nGhost=1\nextra=1\n", 3, true, {}},
-        {"[varnok]\nhotkey=shift+win+f12\n", 1, false, {HOTKEY_SHIFT | HOTKEY_WIN, F12}},
-        {"[varnok]\nhotkey=F5\nhotkey=\n", 1, false, {}},
+        {"[varnok]\nhotkey=shift+win+f11\n", 1, false, {HOTKEY_SHIFT | HOTKEY_WIN, F11}},
+        {"[varnok]\nhotkey=Ctrl+F5\nhotkey=\n", 1, false, {}},
         // Bad values leave their own setting alone.
         {"[varnok]\nsize=4\nghost=yes\nhotkey=Ctrl+R\n", 1, false, {HOTKEY_CTRL, 'R'}},
         {"[varnok]\nsize=0\nsize=02\nghost=1\n", 1, true, {}},
+        // A hotkey needs Ctrl, Alt or Win, and F12 is the debuggers'.
         {"[varnok]\nhotkey=R\n", 1, false, {}},
+        {"[varnok]\nhotkey=F5\n", 1, false, {}},
+        {"[varnok]\nhotkey=Shift+F5\n", 1, false, {}},
+        {"[varnok]\nhotkey=Ctrl+Alt+F12\n", 1, false, {}},
         {"[varnok]\nhotkey=Ctrl+Ctrl+R\n", 1, false, {}},
         {"[varnok]\nhotkey=Ctrl+Alt+Left\n", 1, false, {}},
         {"[varnok]\nhotkey=Alt+F25\n", 1, false, {}},
@@ -43,7 +51,7 @@ TEST(PreferencesTest, ReadsWhatItCanAndLeavesTheRestAtTheDefaults) {
         EXPECT_EQ(read.ghost, c.ghost) << c.text;
         EXPECT_EQ(read.hotkey, c.hotkey) << c.text;
     }
-    EXPECT_EQ(parsePreferences(std::string("[varnok]\nsize=2\n\0", 19)).size, 1);
+    EXPECT_EQ(parsePreferences("[varnok]\nsize=2\n\0"s).size, 1);
 }
 
 TEST(PreferencesTest, WritesTheWholeFileAndReadsItBack) {

@@ -1,6 +1,6 @@
-// Every dialog in every language: each control's text fits its control, measured in the
-// dialog's own font, with the longest values the program puts there. ctest runs it at 96,
-// 144 and 192 DPI.
+// Every dialog in every language: its caption, and each control's text fitting its control,
+// measured in the dialog's own font, with the longest values the program puts there. ctest
+// runs it at 96, 144 and 192 DPI.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -22,15 +22,18 @@
 
 namespace {
 struct DialogUnderTest {
-    const char* name;
     int templateId;
     DLGPROC procedure;
+    const char* captions[LANGUAGE_COUNT];
 };
 
 const DialogUnderTest dialogs[] = {
-    {"about", IDD_ABOUT, aboutDlgProc},          {"bonus", IDD_BONUS, bonusDlgProc},
-    {"items", IDD_ITEMS, itemsDlgProc},          {"status", IDD_STATUS, statusDlgProc},
-    {"settings", IDD_SETTINGS, settingsDlgProc}, {"hotkey", IDD_HOTKEY, hotkeyDlgProc},
+    {IDD_ABOUT, aboutDlgProc, {"關於", "关于", "About"}},
+    {IDD_BONUS, bonusDlgProc, {"恭喜", "恭喜", "Congratulations"}},
+    {IDD_ITEMS, itemsDlgProc, {"物品", "物品", "Items"}},
+    {IDD_STATUS, statusDlgProc, {"狀態", "状态", "Status"}},
+    {IDD_SETTINGS, settingsDlgProc, {"設定", "设定", "Settings"}},
+    {IDD_HOTKEY, hotkeyDlgProc, {"快速鍵", "快捷键", "Hotkey"}},
 };
 
 std::wstring className(HWND control) {
@@ -119,7 +122,7 @@ int systemDpi() {
 
 using ScaledDialogTextTest = DialogTest;
 
-TEST_F(ScaledDialogTextTest, EveryTextFitsItsControlInEveryLanguage) {
+TEST_F(ScaledDialogTextTest, EveryDialogHasItsCaptionAndEveryTextFitsInEveryLanguage) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
     const int dpi = systemDpi();
@@ -132,11 +135,14 @@ TEST_F(ScaledDialogTextTest, EveryTextFitsItsControlInEveryLanguage) {
     gradePoints.devilPoints = gradePoints.angelPoints = 50000;
     const int32_t gradeSums[][2] = {{0, 0},   {0, 100},  {100, 0}, {0, 400},
                                     {400, 0}, {0, 1000}, {1000, 0}};
-    for (Language language : allLanguages) {
-        setCurrentLanguage(language);
+    for (int i = 0; i < LANGUAGE_COUNT; ++i) {
+        setCurrentLanguage(allLanguages[i]);
         for (const DialogUnderTest& d : dialogs) {
             HWND dialog = openModeless(d.templateId, d.procedure);
-            ASSERT_NE(dialog, nullptr) << d.name;
+            ASSERT_NE(dialog, nullptr) << d.captions[0];
+            wchar_t caption[64] = {};
+            GetWindowTextW(dialog, caption, 64);
+            EXPECT_EQ(narrow(caption), d.captions[i]);
             fillLongestValues(dialog, d.templateId);
             std::string found = overflowsOf(dialog, dpi);
             // Each grade's sentence in the one line of text beside its button.
@@ -146,8 +152,7 @@ TEST_F(ScaledDialogTextTest, EveryTextFitsItsControlInEveryLanguage) {
                     found += overflow(GetDlgItem(dialog, IDC_GRADE_TEXT), dpi);
                 }
             }
-            EXPECT_EQ(found, "") << languageKey(language) << " " << d.name << " at " << dpi
-                                 << " DPI";
+            EXPECT_EQ(found, "") << d.captions[i] << " at " << dpi << " DPI";
             closeModeless(dialog, IDCANCEL);
         }
     }

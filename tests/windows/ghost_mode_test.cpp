@@ -5,8 +5,8 @@
 #include "desktop/desktop.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/status_dialog.h"
-#include "windows/ghost_mode.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
 
@@ -47,11 +47,8 @@ TEST_F(GhostModeTest, ClicksGoThroughAndTheSpecifiedStylesComeBack) {
     const LONG_PTR styles = GetWindowLongPtrW(mainWindow, GWL_EXSTYLE);
     EXPECT_EQ(styles & (WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TRANSPARENT),
               WS_EX_TOOLWINDOW | WS_EX_TOPMOST);
-    const RECT rabbit = rabbitWindowRect();
-    // The middle of the standing rabbit's belly, inside its outline.
-    const POINT belly = {(rabbit.left + rabbit.right) / 2,
-                         rabbit.top + (rabbit.bottom - rabbit.top) * 3 / 4};
-    HWND below = windowBelow(rabbit);
+    const POINT belly = rabbitBelly();
+    HWND below = windowBelow(rabbitWindowRect());
     pumpMessages(100);
     ASSERT_EQ(WindowFromPoint(belly), mainWindow);
 

@@ -12,7 +12,9 @@
 #include "language/texts.h"
 #include "preferences/preferences.h"
 #include "res/resource.h"
+#include "save_test_files.h"
 #include "win_test_support.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/hotkey_dialog.h"
 #include "windows/hotkey.h"
 #include "windows/tray_icon.h"
@@ -27,6 +29,8 @@ const Hotkey WITH_WIN = {HOTKEY_WIN | HOTKEY_CTRL, VK_F7};
 constexpr WORD TYPED_TAKEN = MAKEWORD(VK_F10, HOTKEYF_CONTROL | HOTKEYF_ALT);
 constexpr WORD TYPED_FREE = MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_ALT);
 constexpr WORD TYPED_SPACE = MAKEWORD(VK_SPACE, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD TYPED_F12 = MAKEWORD(VK_F12, HOTKEYF_CONTROL | HOTKEYF_ALT);
+constexpr WORD TYPED_SHIFT_F5 = MAKEWORD(VK_F5, HOTKEYF_SHIFT);
 constexpr WORD AS_SHOWN = 0xFFFF;
 
 // Whether the program holds the keys: then no other window can register them.
@@ -44,7 +48,6 @@ class HotkeyDialogTest : public RabbitWindowTest {
 
     void SetUp() override {
         RabbitWindowTest::SetUp();
-        preferences = Preferences();
         ASSERT_NE(createRabbitWindow(), nullptr);
         otherProgram = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
                                        nullptr, nullptr, nullptr);
@@ -54,14 +57,14 @@ class HotkeyDialogTest : public RabbitWindowTest {
     void TearDown() override {
         DestroyWindow(otherProgram);
         RabbitWindowTest::TearDown();
-        preferences = Preferences();
     }
 
     // Starts with `start` as the chosen hotkey, types `typed` into the dialog's control
     // and presses `button`; a box that follows closes the dialog. The dialog's line, read.
     std::string runDialog(const Hotkey& start, WORD typed, int button) {
-        preferences.hotkey = start;
-        registerHotkeyAtStart(trayWindow);
+        if (chosenPreferences().hotkey != start) {
+            setHotkey(start);
+        }
         std::string line;
         boxes.onOpen = [&](HWND box) {
             if (GetDlgItem(box, IDC_HOTKEY) == nullptr) {
@@ -93,6 +96,8 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
         {"free keys", FIRST, TYPED_FREE, IDOK, FREE, std::nullopt},
         {"keys another program holds", FIRST, TYPED_TAKEN, IDOK, FIRST, TextId::HOTKEY_TAKEN_BOX},
         {"a key no hotkey may have", FIRST, TYPED_SPACE, IDOK, FIRST, TextId::HOTKEY_KEY_REFUSED},
+        {"the debuggers' F12", FIRST, TYPED_F12, IDOK, FIRST, TextId::HOTKEY_KEY_REFUSED},
+        {"Shift alone", FIRST, TYPED_SHIFT_F5, IDOK, FIRST, TextId::HOTKEY_KEY_REFUSED},
         {"none", FIRST, TYPED_FREE, IDC_HOTKEY_NONE, Hotkey(), std::nullopt},
         {"cancel", FIRST, TYPED_FREE, IDCANCEL, FIRST, std::nullopt},
         {"Win, left as shown", WITH_WIN, AS_SHOWN, IDOK, WITH_WIN, std::nullopt},
@@ -100,7 +105,7 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
     for (const auto& c : cases) {
         boxes.seen.clear();
         runDialog(c.start, c.typed, c.button);
-        EXPECT_EQ(hotkeyText(preferences.hotkey), hotkeyText(c.after)) << c.what;
+        EXPECT_EQ(hotkeyText(chosenPreferences().hotkey), hotkeyText(c.after)) << c.what;
         if (c.after.key != 0) {
             EXPECT_TRUE(heldByTheProgram(otherProgram, c.after)) << c.what;
         }
@@ -112,13 +117,14 @@ TEST_F(HotkeyDialogTest, TakesWhatItCanAndSaysWhyItCannot) {
         if (c.box) {
             EXPECT_EQ(boxes.seen[1].text, std::string(text(*c.box))) << c.what;
         }
-        unregisterHotkey(trayWindow);
+        setHotkey(Hotkey());
     }
 }
 
 TEST_F(HotkeyDialogTest, KeysTakenByStartUpStayUnregisteredWithoutABoxAndTheDialogSaysSo) {
-    preferences.hotkey = HELD_ELSEWHERE;
-    registerHotkeyAtStart(trayWindow);
+    destroyRabbitWindow();
+    writeFileBytes(preferencesFileInTestFolder(), "[varnok]\r\nhotkey=Ctrl+Alt+F10\r\n");
+    ASSERT_NE(createRabbitWindow(), nullptr);
     EXPECT_TRUE(hotkeyTaken());
     EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
     const std::string line = runDialog(HELD_ELSEWHERE, AS_SHOWN, IDOK);

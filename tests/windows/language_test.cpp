@@ -1,20 +1,15 @@
 // The language the rabbit speaks: the one Windows' display language asks for unless
 // varnok.ini names one, and a choice from the notification icon's menu that reloads the
-// rabbit's menu in its states and reaches every dialog opened afterwards.
+// rabbit's menu in its states; every menu the same in every language but for its words.
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <cwctype>
 #include <string>
 
-#include "desktop/running_state.h"
-#include "dialog_test_support.h"
-#include "rabbit/pet_record.h"
 #include "res/resource.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
-#include "windows/language_choice.h"
+#include "windows/chosen_preferences.h"
 #include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/tray_menu.h"
@@ -30,15 +25,6 @@ std::string itemText(HMENU menu, UINT item, UINT byWhat) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, item, text, 64, byWhat);
     return narrow(text);
-}
-
-std::string captionOf(int dialogId) {
-    HWND dialog = CreateDialogIndirectParamW(appInstance, dialogTemplateInLanguage(dialogId),
-                                             nullptr, nullptr, 0);
-    wchar_t caption[64] = {};
-    GetWindowTextW(dialog, caption, 64);
-    DestroyWindow(dialog);
-    return narrow(caption);
 }
 
 // The access key of a menu text: the character after a lone "&", upper case; 0 for none.
@@ -142,7 +128,7 @@ TEST_F(LanguageTest, AChoiceSwitchesTheMenusAtOnceInTheirStatesAndIsRemembered) 
     ASSERT_NE(createRabbitWindow(), nullptr);
     SendMessageW(mainWindow, WM_COMMAND, IDM_FREE_ACTIVITY, 0);
     SendMessageW(mainWindow, WM_COMMAND, IDM_SLEEP, 0); // greys the care commands
-    switchLanguage(Language::ENGLISH);
+    setLanguage(Language::ENGLISH);
     EXPECT_EQ(itemText(popupMenu, 0, MF_BYPOSITION), "&About");
     EXPECT_EQ(itemText(popupMenu, IDM_FREE_ACTIVITY, MF_BYCOMMAND), "Wa&nder");
     EXPECT_NE(GetMenuState(popupMenu, 3, MF_BYPOSITION) & MF_GRAYED, 0u);
@@ -156,30 +142,8 @@ TEST_F(LanguageTest, AChoiceSwitchesTheMenusAtOnceInTheirStatesAndIsRemembered) 
     EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()),
               "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nlanguage=en\r\n");
     // Back in Traditional Chinese the free activity item keeps the title it was given.
-    switchLanguage(Language::TRADITIONAL_CHINESE);
+    setLanguage(Language::TRADITIONAL_CHINESE);
     EXPECT_EQ(itemText(popupMenu, IDM_FREE_ACTIVITY, MF_BYCOMMAND), "自由活動");
 }
 
-TEST_F(LanguageTest, EveryDialogHasItsCaptionInEveryLanguage) {
-    const struct {
-        int dialogId;
-        const char* captions[LANGUAGE_COUNT];
-    } dialogs[] = {
-        {IDD_ABOUT, {"關於", "关于", "About"}},
-        {IDD_STATUS, {"狀態", "状态", "Status"}},
-        {IDD_SETTINGS, {"設定", "设定", "Settings"}},
-        {IDD_ITEMS, {"物品", "物品", "Items"}},
-        {IDD_BONUS, {"恭喜", "恭喜", "Congratulations"}},
-        {IDD_HOTKEY, {"快速鍵", "快捷键", "Hotkey"}},
-    };
-    appInstance = GetModuleHandleW(nullptr);
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_HOTKEY_CLASS};
-    InitCommonControlsEx(&controls);
-    for (int i = 0; i < LANGUAGE_COUNT; ++i) {
-        setCurrentLanguage(allLanguages[i]);
-        for (const auto& d : dialogs) {
-            EXPECT_EQ(captionOf(d.dialogId), d.captions[i]) << d.dialogId;
-        }
-    }
-}
 } // namespace

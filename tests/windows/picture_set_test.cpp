@@ -11,6 +11,7 @@
 #include "save_test_files.h"
 #include "skin/background_rule.h"
 #include "win_test_support.h"
+#include "windows/chosen_preferences.h"
 #include "windows/picture_codec.h"
 #include "windows/skin_choice.h"
 #include "windows/skin_menu.h"
@@ -92,7 +93,7 @@ TEST_F(ScaledPictureSetTest, ARecolouredPictureIsDrawnInTheBuiltInOutline) {
         pixel = pixel == PURE_GREEN ? pixel : 0x0000FF | (pixel & 0x00FF00);
     }
     writeSetFile("blue", "146.png", png(blue, builtInSize(STANDING_SPRITE)));
-    chooseSkin("blue");
+    EXPECT_TRUE(setSkin("blue"));
     EXPECT_TRUE(boxes.seen.empty()) << boxes.describe();
     EXPECT_EQ(skinInUse(), "blue");
     expectOutlinesKept(STANDING_SPRITE, blue);
@@ -119,7 +120,7 @@ TEST_F(PictureSetTest, ABadSetLeavesThePicturesAsTheyWereAndNamesItsFirstProblem
         writeSetFile(name, set.file, set.bytes);
         writeSetFile(name, "150.png", "a later problem");
         boxes.seen.clear();
-        chooseSkin(name);
+        EXPECT_FALSE(setSkin(name));
         ASSERT_EQ(boxes.seen.size(), 1u) << boxes.describe();
         EXPECT_EQ(boxes.seen[0].caption, text(TextId::SKIN_CAPTION));
         EXPECT_NE(boxes.seen[0].text.find(std::string(set.file) + " "), std::string::npos);
@@ -137,7 +138,7 @@ TEST_F(PictureSetTest, TheExportedTemplateReadsBackAsTheBuiltInPictures) {
               std::string::npos);
     EXPECT_EQ(readFileBytes(skinsInTestFolder() + L"\\template\\README.txt").substr(0, 3),
               "\xEF\xBB\xBF");
-    chooseSkin("template");
+    EXPECT_TRUE(setSkin("template"));
     EXPECT_EQ(boxes.seen.size(), 1u) << boxes.describe();
     EXPECT_EQ(skinInUse(), "template");
     expectOutlinesKept();
@@ -157,7 +158,7 @@ TEST_F(PictureSetTest, TheMenuListsTheSetsByNameWithTheOneInUseChecked) {
         writeSetFile(set, "146.png", standing);
     }
     writeFileBytes(skinsInTestFolder() + L"\\notes.txt", "not a set");
-    chooseSkin("winter");
+    ASSERT_TRUE(setSkin("winter"));
     HMENU menu = createTrayMenu();
     HMENU looks = GetSubMenu(menu, TRAY_SKIN_POSITION);
     const char* const items[] = {"兔子(&R)",  "&1 Autumn", "&2 b&&w",

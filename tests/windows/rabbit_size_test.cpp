@@ -11,6 +11,7 @@
 #include "desktop/running_state.h"
 #include "preferences/preferences.h"
 #include "win_test_support.h"
+#include "windows/chosen_preferences.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/sprite_bank.h"

@@ -10,8 +10,10 @@
 
 #include "preferences/preferences.h"
 #include "res/resource.h"
+#include "save_test_files.h"
 #include "win_test_support.h"
-#include "windows/ghost_mode.h"
+#include "windows/chosen_preferences.h"
+#include "windows/dialogs/hotkey_dialog.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_size.h"
 #include "windows/rabbit_visibility.h"
@@ -56,11 +58,43 @@ UINT itemState(HMENU menu, UINT id) {
     return GetMenuState(menu, id, MF_BYCOMMAND);
 }
 
+BOOL refuseIcon(DWORD, NOTIFYICONDATAW*) {
+    return FALSE;
+}
+
+LONG_PTR ghostStyles() {
+    return GetWindowLongPtrW(mainWindow, GWL_EXSTYLE) & (WS_EX_LAYERED | WS_EX_TRANSPARENT);
+}
+
+// Another program's window, in front until a click on the icon or the rabbit brings the
+// open dialog forward; the clicks come from inside the dialog's modal loop.
+HWND otherProgram;
+
+void CALLBACK clickWhileDialogOpen(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(dialog, timer);
+    const struct {
+        HWND window;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } clicks[] = {{trayWindow, TRAY_ICON_MESSAGE, 0, WM_CONTEXTMENU},
+                  {trayWindow, TRAY_ICON_MESSAGE, 0, NIN_SELECT},
+                  {mainWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 30)}};
+    for (const auto& click : clicks) {
+        SetForegroundWindow(otherProgram);
+        const RECT menu = menuRectAfter(click.window, click.message, click.wParam, click.lParam);
+        EXPECT_TRUE(IsRectEmpty(&menu)) << click.lParam;
+        EXPECT_EQ(GetForegroundWindow(), dialog) << click.lParam;
+        EXPECT_TRUE(IsChild(dialog, GetFocus())) << click.lParam;
+    }
+    EXPECT_FALSE(rabbitHidden());
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
 class TrayIconTest : public RabbitWindowTest {
   protected:
     void SetUp() override {
         RabbitWindowTest::SetUp();
-        preferences = Preferences();
         writeRabbitSave(200, 150);
         ASSERT_NE(createRabbitWindow(), nullptr);
         ASSERT_NE(trayWindow, nullptr);
@@ -135,6 +169,46 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
     EnableWindow(mainWindow, TRUE);
     showRabbit();
     setGhostMode(false);
+}
+
+// Where no notification area takes the icon, a ghost rabbit would be out of reach.
+TEST_F(TrayIconTest, ARememberedGhostStaysSolidUntilItsIconIsAdded) {
+    const std::string remembered = "[varnok]\r\nghost=1\r\n";
+    destroyRabbitWindow();
+    writeFileBytes(preferencesFileInTestFolder(), remembered);
+    const auto shellsOwn = notifyIcon;
+    notifyIcon = refuseIcon;
+    ASSERT_NE(createRabbitWindow(), nullptr);
+    pumpMessages(0);
+    notifyIcon = shellsOwn;
+    EXPECT_FALSE(iconShown(trayWindow));
+    EXPECT_EQ(ghostStyles(), 0);
+    EXPECT_EQ(WindowFromPoint(rabbitBelly()), mainWindow);
+
+    SendMessageW(trayWindow, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(iconShown(trayWindow));
+    EXPECT_EQ(ghostStyles(), WS_EX_LAYERED | WS_EX_TRANSPARENT);
+    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), remembered);
+}
+
+TEST_F(TrayIconTest, TheTwoSelectionsOfADoubleClickToggleOnce) {
+    PostMessageW(trayWindow, TRAY_ICON_MESSAGE, 0, NIN_SELECT);
+    PostMessageW(trayWindow, TRAY_ICON_MESSAGE, 0, NIN_SELECT);
+    pumpMessages(0);
+    EXPECT_TRUE(rabbitHidden());
+}
+
+TEST_F(TrayIconTest, AClickWhileTheHotkeyDialogIsOpenRaisesItAndOpensNoMenu) {
+    otherProgram = CreateWindowExW(0, L"STATIC", nullptr, WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                   nullptr, nullptr, nullptr, nullptr);
+    boxes.holdMs = 10000;
+    boxes.onOpen = [](HWND dialog) {
+        SetTimer(dialog, 1, 50, clickWhileDialogOpen);
+        return IDCANCEL;
+    };
+    openHotkeyDialog(trayWindow);
+    DestroyWindow(otherProgram);
+    EXPECT_EQ(boxes.seen.size(), 1u) << boxes.describe();
 }
 
 TEST_F(TrayIconTest, TheHotkeyHidesAndShowsTheRabbit) {

@@ -223,12 +223,16 @@ void CALLBACK closeOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
 }
 } // namespace
 
-RECT rightClickMenuRect(WPARAM buttons) {
+RECT menuRectAfter(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     SetRectEmpty(&openedMenu);
     const UINT_PTR closer = SetTimer(nullptr, 0, 200, closeOpenMenu);
-    SendMessageW(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
+    SendMessageW(window, message, wParam, lParam);
     KillTimer(nullptr, closer);
     return openedMenu;
+}
+
+RECT rightClickMenuRect(WPARAM buttons) {
+    return menuRectAfter(mainWindow, WM_RBUTTONDOWN, buttons, MAKELPARAM(20, 30));
 }
 
 void writeRabbitSave(int x, int y) {
@@ -254,6 +258,11 @@ RECT rabbitWindowRect() {
     RECT rect = {};
     GetWindowRect(mainWindow, &rect);
     return rect;
+}
+
+POINT rabbitBelly() {
+    const RECT rabbit = rabbitWindowRect();
+    return {(rabbit.left + rabbit.right) / 2, rabbit.top + (rabbit.bottom - rabbit.top) * 3 / 4};
 }
 
 std::vector<uint32_t> picturePixels(HBITMAP bitmap, SIZE size) {

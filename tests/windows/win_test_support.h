@@ -95,6 +95,8 @@ HWND createRabbitWindow();
 bool destroyRabbitWindow();
 // The rabbit window's rectangle on the screen.
 RECT rabbitWindowRect();
+// The middle of the standing rabbit's belly on the screen, inside its outline.
+POINT rabbitBelly();
 // A region's rectangles, as GDI keeps them.
 std::vector<RECT> regionRects(HRGN region);
 // A picture's colours row by row from the top, as GetPixel reads them.
@@ -108,8 +110,11 @@ int gdiObjectsByHandle();
 void pumpMessages(int ms);
 bool quitWasPosted();
 
+// Sends the message and returns where a popup menu opened meanwhile, closing it again;
+// empty when none opened.
+RECT menuRectAfter(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Right-clicks the rabbit as the window receives it, with these buttons and keys held, and
-// returns where the popup menu opened, closing it again; empty when none opened.
+// returns where the popup menu opened, as above.
 RECT rightClickMenuRect(WPARAM buttons);
 
 // Clicks the left button at a screen point through the system's own mouse input; false

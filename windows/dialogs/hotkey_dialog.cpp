@@ -5,12 +5,10 @@
 #include <commctrl.h>
 
 #include "language/texts.h"
-#include "preferences/preferences.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/dialogs/modal_dialog.h"
 #include "windows/hotkey.h"
-#include "windows/preferences_file.h"
-#include "windows/tray_icon.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -51,9 +49,10 @@ Hotkey hotkeyOf(WORD keys) {
 
 // The whole hotkey where the control falls short: taken by another program, or with Win.
 void showHotkeyState(HWND dialog) {
+    const Hotkey& chosen = chosenPreferences().hotkey;
     std::wstring state;
-    if (hotkeyTaken() || (preferences.hotkey.modifiers & HOTKEY_WIN) != 0) {
-        state = widen(hotkeyText(preferences.hotkey));
+    if (hotkeyTaken() || (chosen.modifiers & HOTKEY_WIN) != 0) {
+        state = widen(hotkeyText(chosen));
     }
     if (hotkeyTaken()) {
         state += widen(text(TextId::HOTKEY_TAKEN));
@@ -63,10 +62,10 @@ void showHotkeyState(HWND dialog) {
 
 void initHotkeyDialog(HWND dialog) {
     HWND control = GetDlgItem(dialog, IDC_HOTKEY);
-    // A letter or a digit with Shift or nothing would take that key from all typing.
+    // A key with Shift or nothing would take that key from all typing.
     SendMessageW(control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,
                  MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
-    shownKeys = controlKeys(preferences.hotkey);
+    shownKeys = controlKeys(chosenPreferences().hotkey);
     SendMessageW(control, HKM_SETHOTKEY, shownKeys, 0);
     showHotkeyState(dialog);
 }
@@ -79,17 +78,13 @@ void warn(HWND dialog, TextId textId) {
 
 // False, after a box that says why, when the keys cannot become the hotkey.
 bool takeHotkey(HWND dialog, const Hotkey& wanted) {
-    if (wanted.key != 0 && !hotkeyKeyAllowed(wanted.key)) {
+    if (wanted.key != 0 && !hotkeyAllowed(wanted)) {
         warn(dialog, TextId::HOTKEY_KEY_REFUSED);
         return false;
     }
-    if (!changeHotkey(trayWindow, wanted)) {
+    if (!setHotkey(wanted)) {
         warn(dialog, TextId::HOTKEY_TAKEN_BOX);
         return false;
-    }
-    if (wanted != preferences.hotkey) {
-        preferences.hotkey = wanted;
-        savePreferences();
     }
     return true;
 }
@@ -97,7 +92,7 @@ bool takeHotkey(HWND dialog, const Hotkey& wanted) {
 Hotkey chosenHotkey(HWND dialog) {
     const WORD keys =
         static_cast<WORD>(SendDlgItemMessageW(dialog, IDC_HOTKEY, HKM_GETHOTKEY, 0, 0));
-    return keys == shownKeys ? preferences.hotkey : hotkeyOf(keys);
+    return keys == shownKeys ? chosenPreferences().hotkey : hotkeyOf(keys);
 }
 } // namespace
 

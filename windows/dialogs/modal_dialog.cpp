@@ -1,7 +1,34 @@
-// Where the program's dialogs stand.
+// Where the program's dialogs stand, and bringing an open one back to the front.
 #include "windows/dialogs/modal_dialog.h"
 
 #include <algorithm>
+
+namespace {
+constexpr wchar_t DIALOG_CLASS[] = L"#32770";
+
+// Stops at the first of the thread's visible boxes and dialogs that is enabled: a box
+// disables the dialog it opens from.
+BOOL CALLBACK findEnabledDialog(HWND window, LPARAM found) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (lstrcmpW(className, DIALOG_CLASS) != 0 || IsWindowVisible(window) == FALSE ||
+        IsWindowEnabled(window) == FALSE) {
+        return TRUE;
+    }
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+} // namespace
+
+bool raiseOpenDialog() {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findEnabledDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr) {
+        return false;
+    }
+    SetForegroundWindow(dialog);
+    return true;
+}
 
 void placeOnOwnersMonitor(HWND dialog) {
     HWND owner = GetWindow(dialog, GW_OWNER);

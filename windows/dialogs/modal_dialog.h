@@ -22,6 +22,11 @@ inline void runModalDialog(int templateId, HWND owner, DLGPROC procedure) {
 // monitor or across the join. A dialog without an owner stays where it is.
 void placeOnOwnersMonitor(HWND dialog);
 
+// While one of the program's boxes or dialogs is open, brings the one that takes the input
+// to the front with the focus, and says so; false when none is open. Owned by a hidden
+// window, the hotkey dialog has no taskbar button to bring it back once it falls behind.
+bool raiseOpenDialog();
+
 // OK, and Cancel for the Esc key and the close box: both end a dialog alike.
 inline bool isCloseCommand(WPARAM wParam) {
     return LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL;
