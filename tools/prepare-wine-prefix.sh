@@ -19,7 +19,10 @@ reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
 reg 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
 # Wine hands this DPI to every program, aware or not, and never stretches.
 reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
-# "MS Shell Dlg 2", the English dialogs' font, stays Tahoma as on every Windows.
+# "MS Shell Dlg 2", the English dialogs' font, stays Tahoma as on every Windows, also in a
+# prefix that an older version of this script mapped it elsewhere.
+LC_ALL=C.UTF-8 wine reg delete 'HKCU\Software\Wine\Fonts\Replacements' /v "MS Shell Dlg 2" /f \
+    >/dev/null 2>&1 || true
 for font in 新細明體 細明體 PMingLiU MingLiU "MS Shell Dlg"; do
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v "$font" /t REG_SZ /d "AR PL UMing TW"
 done
