@@ -87,13 +87,7 @@ bool readPictureFile(const std::wstring& path, std::string& bytes, bool& tooLarg
 // A picture of the set's colours as a 32-bit bitmap, which the outline code and the paint
 // read as they read the built-in ones.
 HBITMAP bitmapOf(const std::vector<uint32_t>& pixels, PictureSize size) {
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = size.width;
-    format.bmiHeader.biHeight = -size.height; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO format = topDownColourFormat(size.width, size.height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap != nullptr) {

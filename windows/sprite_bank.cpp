@@ -34,13 +34,7 @@ HRGN copyRegion(HRGN master) {
 // The picture's colours row by row from the top, in one read. The bitmap must not be
 // selected into a device context meanwhile.
 std::vector<uint32_t> readPixels(HDC dc, HBITMAP bitmap, SIZE size) {
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = size.cx;
-    format.bmiHeader.biHeight = -size.cy; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = topDownColourFormat(size.cx, size.cy);
     std::vector<uint32_t> pixels(static_cast<std::size_t>(size.cx) *
                                  static_cast<std::size_t>(size.cy));
     GetDIBits(dc, bitmap, 0, static_cast<UINT>(size.cy), pixels.data(), &format, DIB_RGB_COLORS);
@@ -145,6 +139,17 @@ SIZE bitmapSize(HBITMAP bitmap) {
     BITMAP info = {};
     GetObjectW(bitmap, sizeof info, &info);
     return SIZE{info.bmWidth, info.bmHeight};
+}
+
+BITMAPINFO topDownColourFormat(int width, int height) {
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
 }
 
 std::vector<uint32_t> bitmapColours(HBITMAP bitmap) {

@@ -45,6 +45,9 @@ void rebuildSpriteRegions(HWND window);
 void releaseSpriteBank();
 
 SIZE bitmapSize(HBITMAP bitmap);
+// The form in which the program reads and makes pictures' pixels: 32 bits each, the top row
+// first.
+BITMAPINFO topDownColourFormat(int width, int height);
 // A picture's colours, 0x00RRGGBB row by row from the top.
 std::vector<uint32_t> bitmapColours(HBITMAP bitmap);
 
