@@ -144,6 +144,24 @@ TEST_F(PictureSetTest, TheExportedTemplateReadsBackAsTheBuiltInPictures) {
     expectOutlinesKept();
 }
 
+// Export writes over the template file by file: what else the folder holds stays, and a
+// file that cannot be written is named in the one box.
+TEST_F(PictureSetTest, ExportKeepsTheTemplateFoldersOtherFilesAndTellsAFailedWrite) {
+    writeSetFile("template", "mine.png", "my drawing");
+    exportTemplate();
+    EXPECT_EQ(readFileBytes(skinsInTestFolder() + L"\\template\\mine.png"), "my drawing");
+
+    removeTree(skinsInTestFolder() + L"\\template");
+    writeFileBytes(skinsInTestFolder() + L"\\template", "a file where the folder goes");
+    boxes.seen.clear();
+    exportTemplate();
+    ASSERT_EQ(boxes.seen.size(), 1u) << boxes.describe();
+    EXPECT_EQ(boxes.seen[0].text,
+              fillIn(TextId::SKIN_EXPORT_FAILED,
+                     {{"file", narrow(skinsInTestFolder() + L"\\template\\133.png")}}));
+    EXPECT_EQ(readFileBytes(skinsInTestFolder() + L"\\template"), "a file where the folder goes");
+}
+
 TEST_F(PictureSetTest, EveryBuiltInPictureHasTheSizeItsSetPictureMustHave) {
     for (const CataloguedPicture& picture : pictureCatalogue) {
         const SIZE size = spriteSize(picture.id);
