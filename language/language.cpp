@@ -1,7 +1,7 @@
 // Which language the rabbit speaks.
 #include "language/language.h"
 
-#include <cctype>
+#include "language/ascii_case.h"
 
 namespace {
 struct LanguageNames {
@@ -40,17 +40,6 @@ const LanguageNames& namesOf(Language language) {
     }
     return languageNames[0];
 }
-
-bool sameIgnoringCase(const std::string& a, const char* b) {
-    std::size_t i = 0;
-    for (; i < a.size() && b[i] != '\0'; ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return i == a.size() && b[i] == '\0';
-}
 } // namespace
 
 Language languageForDisplay(unsigned displayLanguageId) {
@@ -67,8 +56,9 @@ const char* languageKey(Language language) {
 }
 
 std::optional<Language> languageOfKey(const std::string& key) {
+    const std::string lowerKey = asciiLower(key);
     for (const LanguageNames& names : languageNames) {
-        if (sameIgnoringCase(key, names.key)) {
+        if (lowerKey == asciiLower(names.key)) {
             return names.language;
         }
     }

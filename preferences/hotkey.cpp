@@ -1,8 +1,9 @@
 // Hotkeys as the settings file writes them.
 #include "preferences/hotkey.h"
 
-#include <cctype>
 #include <iterator>
+
+#include "language/ascii_case.h"
 
 namespace {
 constexpr int F1_KEY = 0x70;
@@ -17,13 +18,6 @@ struct ModifierName {
 // In the order the text puts them.
 const ModifierName modifierNames[] = {
     {HOTKEY_CTRL, "Ctrl"}, {HOTKEY_ALT, "Alt"}, {HOTKEY_SHIFT, "Shift"}, {HOTKEY_WIN, "Win"}};
-
-std::string upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
 
 std::string keyName(int key) {
     if (key >= F1_KEY && key <= F24_KEY) {
@@ -51,7 +45,7 @@ int keyOfName(const std::string& name) {
 
 unsigned modifierOfName(const std::string& name) {
     for (const ModifierName& modifier : modifierNames) {
-        if (name == upper(modifier.name)) {
+        if (name == asciiUpper(modifier.name)) {
             return modifier.bit;
         }
     }
@@ -94,7 +88,7 @@ bool parseHotkey(const std::string& text, Hotkey& hotkey) {
     std::size_t start = 0;
     for (;;) {
         const std::size_t plus = text.find('+', start);
-        const std::string name = upper(text.substr(start, plus - start));
+        const std::string name = asciiUpper(text.substr(start, plus - start));
         if (plus == std::string::npos) {
             read.key = keyOfName(name);
             break;

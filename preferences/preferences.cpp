@@ -1,8 +1,9 @@
 // The settings file's text: reading it leniently, writing it whole.
 #include "preferences/preferences.h"
 
-#include <cctype>
 #include <cstdint>
+
+#include "language/ascii_case.h"
 
 namespace {
 const char BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
@@ -15,13 +16,6 @@ std::string trimmed(const std::string& text) {
         return std::string();
     }
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-std::string lower(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 // Well-formed UTF-8 without control characters other than tabs and line ends.
@@ -92,12 +86,13 @@ Preferences parsePreferences(const std::string& text) {
         const std::string line = trimmed(body.substr(start, end - start));
         start = end + 1;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            inSection = lower(trimmed(line.substr(1, line.size() - 2))) == SECTION;
+            inSection = asciiLower(trimmed(line.substr(1, line.size() - 2))) == SECTION;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (inSection && equals != std::string::npos) {
-            take(chosen, lower(trimmed(line.substr(0, equals))), trimmed(line.substr(equals + 1)));
+            take(chosen, asciiLower(trimmed(line.substr(0, equals))),
+                 trimmed(line.substr(equals + 1)));
         }
     }
     return chosen;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "animation/sprite_ids.h"
+#include "language/ascii_case.h"
 
 namespace {
 const char* const PICTURE_EXTENSIONS[] = {".png", ".bmp"};
@@ -13,16 +14,9 @@ const char REFUSED_CHARACTERS[] = "<>:\"/\\|?*";
 const char* const DEVICE_NAMES[] = {"CON", "PRN", "AUX", "NUL"};
 const char* const NUMBERED_DEVICES[] = {"COM", "LPT"};
 
-std::string upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 // Windows opens the device for its name with any extension: "con.txt" is the console.
 bool isDeviceName(const std::string& name) {
-    const std::string stem = upper(name.substr(0, name.find('.')));
+    const std::string stem = asciiUpper(name.substr(0, name.find('.')));
     for (const char* device : DEVICE_NAMES) {
         if (stem == device) {
             return true;
@@ -49,10 +43,7 @@ std::optional<int> pictureOfFile(const std::string& fileName) {
         }
         id = id * 10 + (fileName[i] - '0');
     }
-    std::string extension = fileName.substr(NUMBER_DIGITS);
-    for (char& c : extension) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string extension = asciiLower(fileName.substr(NUMBER_DIGITS));
     for (const char* known : PICTURE_EXTENSIONS) {
         if (extension == known && id >= FIRST_SPRITE_ID && id <= LAST_SPRITE_ID) {
             return id;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "language/ascii_case.h"
 #include "language/text_table.h"
 #include "preferences/preferences.h"
 
@@ -82,6 +83,12 @@ TEST(LanguageTest, FollowsTheDisplayLanguageAndTheSettingsFile) {
             EXPECT_EQ(parsePreferences(preferencesText(read)).language, k.want) << k.value;
         }
     }
+}
+
+// Keys and file names fold their case the same under any locale; other bytes stay.
+TEST(LanguageTest, ChangesTheCaseOfAsciiLettersOnly) {
+    EXPECT_EQ(asciiLower("Ctrl+ÄÖ+F5"), "ctrl+ÄÖ+f5");
+    EXPECT_EQ(asciiUpper("zh-hant 兔子.png"), "ZH-HANT 兔子.PNG");
 }
 
 TEST(LanguageTest, EachLanguagePutsTheWholeNameInItsOwnSentence) {
