@@ -47,6 +47,29 @@ bool retryWhileBusy(const std::wstring& path, const std::function<bool()>& attem
     }
 }
 
+HANDLE openFileWhenFree(const std::wstring& path, DWORD access, DWORD share, DWORD disposition,
+                        DWORD attributes) {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    retryWhileBusy(path, [&] {
+        file = CreateFileW(path.c_str(), access, share, nullptr, disposition, attributes, nullptr);
+        return file != INVALID_HANDLE_VALUE;
+    });
+    return file;
+}
+
+bool writeWholeFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = openFileWhenFree(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD put = 0;
+    const bool written =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
+        put == bytes.size() && FlushFileBuffers(file);
+    CloseHandle(file);
+    return written;
+}
+
 // ReplaceFileW hands the old file's identity (permissions, creation time, attributes) to
 // the new one; where the file system refuses it, or there is no old file, a plain rename
 // still swaps them whole.

@@ -22,16 +22,6 @@ std::wstring preferencesPath() {
     return besideSaveFile(FILE_NAME);
 }
 
-HANDLE openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
-    HANDLE file = INVALID_HANDLE_VALUE;
-    retryWhileBusy(path, [&] {
-        file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
-        return file != INVALID_HANDLE_VALUE;
-    });
-    return file;
-}
-
 std::string readWhole(HANDLE file) {
     std::string text(LARGEST_FILE + 1, '\0');
     DWORD got = 0;
@@ -42,23 +32,10 @@ std::string readWhole(HANDLE file) {
     text.resize(got);
     return text;
 }
-
-bool writeNewFile(const std::wstring& path, const std::string& text) {
-    HANDLE file = openFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD put = 0;
-    const bool written =
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &put, nullptr) &&
-        put == text.size() && FlushFileBuffers(file);
-    CloseHandle(file);
-    return written;
-}
 } // namespace
 
 Preferences readPreferencesFile() {
-    HANDLE file = openFile(preferencesPath(), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    HANDLE file = openFileWhenFree(preferencesPath(), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     if (file == INVALID_HANDLE_VALUE) {
         return Preferences();
     }
@@ -70,7 +47,7 @@ Preferences readPreferencesFile() {
 bool writePreferencesFile(const Preferences& chosen) {
     const std::wstring path = preferencesPath();
     const std::wstring newPath = path + NEW_FILE_SUFFIX;
-    if (path.empty() || !writeNewFile(newPath, preferencesText(chosen)) ||
+    if (path.empty() || !writeWholeFile(newPath, preferencesText(chosen)) ||
         !swapInNewFile(path, newPath)) {
         DeleteFileW(newPath.c_str());
         showReport(text(TextId::SETTINGS_WRITE_ERROR), text(TextId::WARNING_CAPTION));

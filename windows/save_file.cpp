@@ -65,12 +65,7 @@ bool nothingAt(const std::wstring& path) {
 // makes the others' loads and saves fail rather than mix their writes.
 HANDLE openUnshared(const std::wstring& path, DWORD access, DWORD disposition,
                     DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    HANDLE file = INVALID_HANDLE_VALUE;
-    retryWhileBusy(path, [&] {
-        file = CreateFileW(path.c_str(), access, 0, nullptr, disposition, attributes, nullptr);
-        return file != INVALID_HANDLE_VALUE;
-    });
-    return file;
+    return openFileWhenFree(path, access, 0, disposition, attributes);
 }
 
 // The old file opened for writing is the gate of every save: read-only, or held by another

@@ -62,12 +62,7 @@ bool findFiles(const std::wstring& folder, SetFiles& files) {
 
 // The file's bytes, unless it is larger than a picture may be; false when it cannot be read.
 bool readPictureFile(const std::wstring& path, std::string& bytes, bool& tooLarge) {
-    HANDLE file = INVALID_HANDLE_VALUE;
-    retryWhileBusy(path, [&] {
-        file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-        return file != INVALID_HANDLE_VALUE;
-    });
+    HANDLE file = openFileWhenFree(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }

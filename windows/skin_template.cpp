@@ -15,25 +15,6 @@
 #include "windows/wide_text.h"
 
 namespace {
-bool writeWholeFile(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = INVALID_HANDLE_VALUE;
-    retryWhileBusy(path, [&] {
-        file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-        return file != INVALID_HANDLE_VALUE;
-    });
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD put = 0;
-    const bool written =
-        !bytes.empty() &&
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr) &&
-        put == bytes.size();
-    CloseHandle(file);
-    return written;
-}
-
 // The built-in picture as a PNG file, from the resources: the bank may hold a set's.
 std::string builtInPng(const ImagingSession& imaging, int id) {
     HBITMAP picture = loadBuiltInPicture(appInstance, id);
@@ -42,11 +23,11 @@ std::string builtInPng(const ImagingSession& imaging, int id) {
     DeleteObject(picture);
     return png;
 }
-// Writes one file of the template; a failure is told in a box.
+// Writes one file of the template; a failure, an empty picture's too, is told in a box.
 bool writeTemplateFile(const std::wstring& folder, const std::string& name,
                        const std::string& bytes) {
     const std::wstring path = folder + widen(name);
-    if (folder.empty() || !writeWholeFile(path, bytes)) {
+    if (folder.empty() || bytes.empty() || !writeWholeFile(path, bytes)) {
         showReport(fillIn(TextId::SKIN_EXPORT_FAILED, {{"file", narrow(path)}}),
                    text(TextId::SKIN_CAPTION));
         return false;

@@ -13,16 +13,14 @@ wchar_t windowClassName[WINDOW_TEXT_CHARS];
 namespace {
 constexpr int START_X = 100;
 constexpr int START_Y = 100;
+} // namespace
 
-// The program is system-DPI aware: the screen's DPI is the system's, the same on every
-// monitor, and Windows leaves the drawing to it.
 int systemDpi() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     return dpi;
 }
-} // namespace
 
 void loadWindowStrings(HINSTANCE instance) {
     LoadStringW(instance, IDS_APP_TITLE, windowTitle, WINDOW_TEXT_CHARS);

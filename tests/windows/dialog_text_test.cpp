@@ -18,6 +18,7 @@
 #include "windows/dialogs/items_dialog.h"
 #include "windows/dialogs/settings_dialog.h"
 #include "windows/dialogs/status_dialog.h"
+#include "windows/startup.h"
 #include "windows/wide_text.h"
 
 namespace {
@@ -111,13 +112,6 @@ void fillLongestValues(HWND dialog, int templateId) {
         setControlText(dialog, IDC_HOTKEY_STATE,
                        std::string("Ctrl+Alt+Shift+Win+F10") + text(TextId::HOTKEY_TAKEN));
     }
-}
-
-int systemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return dpi;
 }
 
 using ScaledDialogTextTest = DialogTest;

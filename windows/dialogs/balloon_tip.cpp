@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include "desktop/display_scale.h"
+#include "windows/startup.h"
+
 namespace {
 constexpr UINT_PTR HIDE_TIMER = 1;
 constexpr UINT SHOWN_MS = 10000;
@@ -16,13 +19,6 @@ std::wstring shownText;
 
 void CALLBACK hideAfterAWhile(HWND, UINT, UINT_PTR, DWORD) {
     hideBalloonTip();
-}
-
-int dpiOf(HWND window) {
-    HDC dc = GetDC(window);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
-    ReleaseDC(window, dc);
-    return dpi;
 }
 } // namespace
 
@@ -42,7 +38,7 @@ void showBalloonTip(HWND control, const std::wstring& title, const std::wstring&
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = &shownText[0];
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, MulDiv(MOST_TIP_WIDTH, dpiOf(control), 96));
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, MulDiv(MOST_TIP_WIDTH, systemDpi(), BASE_DPI));
     SendMessageW(tip, TTM_SETTITLEW, TTI_WARNING, reinterpret_cast<LPARAM>(title.c_str()));
     RECT frame;
     GetWindowRect(control, &frame);
