@@ -29,6 +29,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tray_icon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tray_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_events.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/about_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/balloon_tip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/bonus_dialog.cpp
