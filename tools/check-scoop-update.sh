@@ -85,7 +85,7 @@ start() {
 
 start carried
 update 1.0.0 1.0.1 yes
-holds rabbit.dat "first save" && holds varnok.ini "size=2" || fail "an update lost the newest save"
+{ holds rabbit.dat "first save" && holds varnok.ini "size=2"; } || fail "an update lost the newest save"
 [ "$(cat "$apps/current/skins/winter/133.png")" = blue ] || fail "an update lost the picture sets"
 update 1.0.1 1.0.2 yes
 holds rabbit.dat "first save" || fail "an update with no save since the last one lost the save"
