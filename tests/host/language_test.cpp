@@ -100,7 +100,7 @@ TEST(LanguageTest, EachLanguagePutsTheWholeNameInItsOwnSentence) {
     } cases[] = {
         {Language::TRADITIONAL_CHINESE, "你的長長長長長長長長已經很餓了，再不餵他，就會死的!"},
         {Language::SIMPLIFIED_CHINESE, "你的長長長長長長長長已经很饿了，再不喂它，就会死的!"},
-        {Language::ENGLISH, "長長長長長長長長 is very hungry. Feed it soon, or it will die!"},
+        {Language::ENGLISH, "長長長長長長長長 is very hungry. Feed it soon, or it will die."},
     };
     for (const auto& c : cases) {
         setCurrentLanguage(c.language);
