@@ -61,6 +61,8 @@ void take(Preferences& chosen, const std::string& key, const std::string& value)
         chosen.size = sizeOf(value);
     } else if (key == "ghost") {
         chosen.ghost = flagOf(value, Preferences().ghost);
+    } else if (key == "perch") {
+        chosen.perch = flagOf(value, Preferences().perch);
     } else if (key == "hotkey" && !parseHotkey(value, chosen.hotkey)) {
         chosen.hotkey = Hotkey();
     } else if (key == "language") {
@@ -102,6 +104,9 @@ std::string preferencesText(const Preferences& chosen) {
     std::string text = std::string("[") + SECTION + "]\r\nsize=" + std::to_string(chosen.size) +
                        "\r\nghost=" + (chosen.ghost ? "1" : "0") +
                        "\r\nhotkey=" + hotkeyText(chosen.hotkey) + "\r\n";
+    if (chosen.perch) {
+        text += "perch=1\r\n";
+    }
     if (chosen.language) {
         text += std::string("language=") + languageKey(*chosen.language) + "\r\n";
     }

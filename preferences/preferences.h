@@ -24,12 +24,16 @@ struct Preferences {
     // the built-in pictures. Kept as written even while the set cannot be used. (Initialised
     // here, so that settings written in braces without it stay complete.)
     std::string skin = std::string();
+    // The rabbit walks on the tops of other windows and on the taskbar.
+    bool perch = false;
 };
 
-// The file's text, UTF-8: a [varnok] section with size=, ghost=, hotkey=, language= and skin=.
+// The file's text, UTF-8: a [varnok] section with size=, ghost=, perch=, hotkey=, language= and
+// skin=.
 // Keys and names in any case; anything unknown, malformed or out of range leaves that setting at
 // its default; text that is not UTF-8 leaves them all there.
 Preferences parsePreferences(const std::string& text);
-// The whole file, CRLF line ends; language= only once a language has been chosen, skin= only
-// while a set is chosen (an absent or empty skin= reads as the built-in pictures).
+// The whole file, CRLF line ends; perch= only while the rabbit walks on windows, language= only
+// once a language has been chosen, skin= only while a set is chosen (an absent or empty skin=
+// reads as the built-in pictures).
 std::string preferencesText(const Preferences& chosen);

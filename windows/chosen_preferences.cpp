@@ -5,6 +5,7 @@
 #include "windows/ghost_mode.h"
 #include "windows/hotkey.h"
 #include "windows/main_window.h"
+#include "windows/perch_watch.h"
 #include "windows/preferences_file.h"
 #include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
@@ -53,6 +54,10 @@ int sizeOnDisk() {
 
 void setGhostMode(bool on) {
     change(&Preferences::ghost, on, [] { updateGhostMode(mainWindow); });
+}
+
+void setPerching(bool on) {
+    change(&Preferences::perch, on, [on] { walkOnWindows(on); });
 }
 
 void setRabbitSize(int size) {

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "desktop/fullscreen_rule.h"
+#include "windows/window_events.h"
 
 namespace {
 // Never take the focus, and never move or resize: painting owns the rabbit's place.
@@ -41,21 +42,7 @@ void CALLBACK onWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object
 // A hook on one event of the window's own thread only: the mouse cursor's moves are
 // location changes too, and a hook on everyone would wake the rabbit on every one of them.
 HWINEVENTHOOK hookWindowEvent(DWORD event, DWORD process, DWORD thread) {
-    HWINEVENTHOOK hook = SetWinEventHook(event, event, nullptr, onWindowEvent, process, thread,
-                                         WINEVENT_OUTOFCONTEXT);
-    if (hook == nullptr) {
-        // Wine hooks another process's threads only all together.
-        hook = SetWinEventHook(event, event, nullptr, onWindowEvent, process, 0,
-                               WINEVENT_OUTOFCONTEXT);
-    }
-    return hook;
-}
-
-void unhook(HWINEVENTHOOK& hook) {
-    if (hook != nullptr) {
-        UnhookWinEvent(hook);
-        hook = nullptr;
-    }
+    return hookWindowEvents(event, event, process, thread, onWindowEvent);
 }
 
 void follow(HWND window) {
@@ -78,20 +65,6 @@ void follow(HWND window) {
 
 ScreenRect screenRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-bool belongsToShell(HWND window) {
-    if (window == GetDesktopWindow() || window == GetShellWindow()) {
-        return true;
-    }
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    for (const wchar_t* shellClass : shellClasses) {
-        if (std::wcscmp(name, shellClass) == 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 bool fillsRabbitsMonitor(HWND window) {
@@ -134,6 +107,20 @@ void judge() {
     }
 }
 } // namespace
+
+bool belongsToShell(HWND window) {
+    if (window == GetDesktopWindow() || window == GetShellWindow()) {
+        return true;
+    }
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    for (const wchar_t* shellClass : shellClasses) {
+        if (std::wcscmp(name, shellClass) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 void watchForFullscreen(HWND window) {
     foregroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,

@@ -9,6 +9,10 @@
 void watchForFullscreen(HWND rabbit);
 void stopWatchingForFullscreen();
 
+// The desktop, its wallpaper and icons, the taskbar: windows that cover monitors without a
+// caption and are no film.
+bool belongsToShell(HWND window);
+
 // The rabbit moved (as WM_WINDOWPOSCHANGED tells): on another monitor a different
 // window may cover it.
 void rabbitMoved(const WINDOWPOS& place);

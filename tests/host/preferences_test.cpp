@@ -66,6 +66,17 @@ TEST(PreferencesTest, WritesTheWholeFileAndReadsItBack) {
     EXPECT_EQ(preferencesText(Preferences()), "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\n");
 }
 
+TEST(PreferencesTest, WalkingOnWindowsIsOnOnlyForAOneAndWrittenOnlyWhileOn) {
+    EXPECT_TRUE(parsePreferences("[varnok]\nPerch = 1\n").perch);
+    for (const char* text : {"[varnok]\nperch=0\n", "[varnok]\nperch=yes\n", "[varnok]\nperch=\n",
+                             "perch=1\n", "[varnok]\nsize=2\n"}) {
+        EXPECT_FALSE(parsePreferences(text).perch) << text;
+    }
+    Preferences chosen;
+    chosen.perch = true;
+    EXPECT_EQ(preferencesText(chosen), "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nperch=1\r\n");
+}
+
 TEST(SizeRuleTest, OffersTheSizesThatHoldTheRabbitWholeAtHome) {
     const struct {
         int width, height, dpiFactor;
