@@ -18,6 +18,9 @@ namespace {
 // Click-through overlays (of games, recorders, graphics drivers) may cover whole monitors
 // while the user sees through them.
 constexpr LONG CLICK_THROUGH = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+// Without a caption, such windows are tooltips, menus, the taskbar, other pets: they come and
+// go over everything, and a tooltip over a title bar must not drop the rabbit.
+constexpr LONG FLOATING = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 
 struct EventRange {
     DWORD first;
@@ -87,8 +90,10 @@ bool fillsAMonitor(HWND window, LONG style, const RECT& rectangle, const Desk& d
 BOOL CALLBACK addWindow(HWND window, LPARAM deskAddress) {
     Desk& desk = *reinterpret_cast<Desk*>(deskAddress);
     const LONG style = GetWindowLongW(window, GWL_STYLE);
+    const LONG extended = GetWindowLongW(window, GWL_EXSTYLE);
     if ((style & (WS_VISIBLE | WS_MINIMIZE)) != WS_VISIBLE ||
-        (GetWindowLongW(window, GWL_EXSTYLE) & CLICK_THROUGH) == CLICK_THROUGH) {
+        (extended & CLICK_THROUGH) == CLICK_THROUGH ||
+        ((extended & FLOATING) == FLOATING && (style & WS_CAPTION) != WS_CAPTION)) {
         return TRUE;
     }
     DWORD process = 0;
@@ -117,12 +122,9 @@ Desk readDesk() {
 
 bool standsAsBefore(const Desk& desk, const Ledge& ledge, const Footing& at) {
     const std::vector<DeskMonitor> monitors = readMonitorAreas();
-    const auto same = [](const ScreenRect& a, const ScreenRect& b) {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-    };
     if (!std::equal(monitors.begin(), monitors.end(), desk.monitors.begin(), desk.monitors.end(),
-                    [&](const DeskMonitor& a, const DeskMonitor& b) {
-                        return same(a.area, b.area) && same(a.work, b.work);
+                    [](const DeskMonitor& a, const DeskMonitor& b) {
+                        return sameRect(a.area, b.area) && sameRect(a.work, b.work);
                     })) {
         return false;
     }
@@ -134,7 +136,7 @@ bool standsAsBefore(const Desk& desk, const Ledge& ledge, const Footing& at) {
     RECT rectangle;
     if ((style & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE)) != WS_VISIBLE ||
         !GetWindowRect(window, &rectangle) ||
-        !same(inRabbitPixels(visibleFrame(window, rectangle)), ledge.frame)) {
+        !sameRect(inRabbitPixels(visibleFrame(window, rectangle)), ledge.frame)) {
         return false;
     }
     // The screen row of the edge lies within the rabbit pixel's block of rows.

@@ -11,8 +11,9 @@
 
 // Reads the desk as it is now: every monitor with its work area, the main one first, and the
 // windows of other programs that show on the screen, front to back. A minimised, hidden or
-// cloaked window shows nothing, nor does a click-through overlay or a film filling its
-// monitor; a maximised window covers what lies behind it but offers no ledge.
+// cloaked window shows nothing, nor does a click-through overlay, a floating captionless tool
+// window (a tooltip, a menu) or a film filling its monitor; a maximised window covers what
+// lies behind it but offers no ledge.
 Desk readDesk();
 
 // Whether a look now would find the rabbit standing as it stood at the last look, `desk`: the
