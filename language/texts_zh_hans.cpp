@@ -63,6 +63,8 @@ const TextEntry entries[] = {
     {TextId::SAVE_READ_ERROR, "文件读取错误!!"},
     {TextId::SAVE_WRITE_ERROR, "文件写入错误!!"},
     {TextId::SETTINGS_WRITE_ERROR, "设置文件 varnok.ini 写入错误!!"},
+    {TextId::AUTO_START_STAYS, "兔子已设置为这台电脑所有用户开机时自动运行。"
+                               "要取消，请以管理员身份运行兔子一次，再取消勾选。"},
 
     {TextId::TRAY_SHOW, "显示兔子(&H)"},
     {TextId::TRAY_LANGUAGE, "语言(&L)"},
