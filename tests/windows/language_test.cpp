@@ -162,8 +162,7 @@ TEST_F(LanguageTest, AChoiceSwitchesTheMenusAtOnceInTheirStatesAndIsRemembered) 
     EXPECT_NE(GetMenuState(GetSubMenu(tray, TRAY_LANGUAGE_POSITION), 2, MF_BYPOSITION) & MF_CHECKED,
               0u);
     destroyTrayMenu(tray);
-    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()),
-              "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nlanguage=en\r\n");
+    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), "[varnok]\r\nlanguage=en\r\n");
     // Back in Traditional Chinese the free activity item keeps the title it was given.
     setLanguage(Language::TRADITIONAL_CHINESE);
     EXPECT_EQ(itemText(popupMenu, IDM_FREE_ACTIVITY, MF_BYCOMMAND), "自由活動");
