@@ -1,6 +1,8 @@
 // The pose codes and the picture each one paints.
 #include "animation/pose_table.h"
 
+#include "animation/sprite_ids.h"
+
 int32_t pose;
 int32_t subPose;
 
@@ -67,4 +69,9 @@ int bitmapForPose(int32_t posePainted, int32_t subPosePainted) {
         }
     }
     return 0;
+}
+
+int shownPicture() {
+    const int picture = bitmapForPose(pose, subPose);
+    return picture != 0 ? picture : STANDING_SPRITE;
 }

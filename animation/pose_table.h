@@ -11,3 +11,5 @@ void resetPose();
 
 // The bitmap resource to paint, or 0 when the pose draws nothing.
 int bitmapForPose(int32_t pose, int32_t subPose);
+// The picture the window shows now: that of the pose, or standing for a pose without one.
+int shownPicture();

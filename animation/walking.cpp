@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "animation/perching.h"
 #include "animation/phase_table.h"
 #include "animation/pose_table.h"
 #include "animation/sprite_ids.h"
@@ -90,8 +91,9 @@ ScreenRect standingAt(int32_t x, int32_t y) {
 // The wraps are not symmetric: going right the rabbit leaves its row of monitors whole
 // and comes back whole at the row's left edge. The step down follows the column the step
 // sideways has brought the rabbit to, so that coming back at the far end of a row never
-// leaves it below that row, in a corner no monitor fills.
-void moveWrapped(const Movement& movement) {
+// leaves it below that row, in a corner no monitor fills. Walking on windows, the feet
+// decide the height: a movement down hops off its ledge once, at its first frame.
+void moveWrapped(const Movement& movement, bool firstFrame) {
     const WalkLine row = walkRowOf(standingAt(posX, posY));
     const int32_t x = wrapAdd(posX, movement.dx);
     if (movement.dx < 0) {
@@ -100,7 +102,11 @@ void moveWrapped(const Movement& movement) {
     } else {
         posX = x >= row.end ? row.start : x;
     }
-    if (movement.dy != 0) {
+    if (movement.dy != 0 && perching()) {
+        if (firstFrame) {
+            hopDown();
+        }
+    } else if (movement.dy != 0) {
         const WalkLine column = walkColumnOf(standingAt(posX, posY));
         const int32_t y = wrapAdd(posY, movement.dy);
         posY = y >= column.end ? column.start : y;
@@ -113,8 +119,13 @@ void endMovement(const Movement& movement) {
     activeAnimTimer = TIMER_WANDER;
 }
 
+bool atFirstFrame(const Movement& movement) {
+    return *movement.phase == movement.frames[0].phase &&
+           (movement.loops == nullptr || *movement.loops == 0);
+}
+
 void stepMovement(const Movement& movement) {
-    moveWrapped(movement);
+    moveWrapped(movement, atFirstFrame(movement));
     const MovementFrame* frame = rowForPhase(movement.frames, movement.frameCount, *movement.phase);
     if (frame == nullptr) {
         return;

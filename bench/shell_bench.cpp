@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "animation/pose_table.h"
+#include "bench_time.h"
 #include "desktop/desktop.h"
 #include "gui_objects.h"
 #include "win_test_support.h"
@@ -29,22 +30,6 @@ namespace {
 constexpr int REGION_BUILDS = 15;
 constexpr int WARM_UP_OPENINGS = 10;
 constexpr int FRAME_INTERVAL_MS = 150; // the animations' pace
-
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 PROCESS_MEMORY_COUNTERS memoryCounters() {
     PROCESS_MEMORY_COUNTERS memory = {};

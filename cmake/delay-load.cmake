@@ -1,7 +1,8 @@
 # DLLs the program calls only at some moments, imported delay-loaded so that each loads at
 # its first call: comctl32 for the hotkey dialog's control and the name field's balloon,
 # shell32 for the icon in the notification area and the about box's link, ole32 for the
-# Windows Imaging Component that reads picture sets and writes the template.
+# Windows Imaging Component that reads picture sets and writes the template, dwmapi for the
+# frames of the windows the rabbit walks on.
 
 # delay_load(DLL): delay-loads DLL.dll, whose calls cmake/DLL-delay.def names.
 function(delay_load dll)
@@ -37,6 +38,7 @@ endfunction()
 delay_load(comctl32)
 delay_load(shell32)
 delay_load(ole32)
+delay_load(dwmapi)
 # The Imaging Component's class and interface ids: data linked into the program (MinGW keeps
 # them in uuid, the Windows SDK in windowscodecs), no DLL import.
 target_link_libraries(varnok_shell PUBLIC uuid windowscodecs)

@@ -15,6 +15,9 @@ void stopTimer(int timerId);
 // the paint that follows draws whatever pose/subPose then hold.
 void applySpriteRegion(int bitmapId);
 
+// Has the window painted again with its picture, which puts it at posX/posY.
+void redrawRabbit();
+
 // Modal boxes owned by the rabbit window. Texts are UTF-8.
 void showReport(const std::string& text, const std::string& caption);
 bool askYesNo(const std::string& text, const std::string& caption);

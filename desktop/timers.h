@@ -18,7 +18,10 @@ enum TimerId {
     TIMER_DIAG_RIGHT = 13000,
     // Has no handler; stopAnimationTimers kills it with the others.
     TIMER_LAST_ANIMATION = 14000,
+    // Past the animation timers, so that a rabbit that dies in mid-fall still lands.
+    TIMER_FALL = 15000,
 };
 
 constexpr int ANIM_FRAME_MS = 150;
+constexpr int FALL_FRAME_MS = 30;
 constexpr int LIFE_CLOCK_MS = 60000;

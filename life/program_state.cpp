@@ -2,6 +2,7 @@
 #include "life/program_state.h"
 
 #include "animation/idle_animations.h"
+#include "animation/perching.h"
 #include "animation/pose_table.h"
 #include "animation/walking.h"
 #include "desktop/running_state.h"
@@ -20,6 +21,7 @@ void resetProgramState() {
     resetPose();
     resetIdleAnimations();
     resetWalking();
+    resetPerching();
     resetCareSequences();
     resetLifeClock();
     setCurrentLanguage(Language::TRADITIONAL_CHINESE);

@@ -2,6 +2,7 @@
 #include "life/timer_dispatch.h"
 
 #include "animation/idle_animations.h"
+#include "animation/perching.h"
 #include "animation/walking.h"
 #include "desktop/timers.h"
 #include "life/care.h"
@@ -28,6 +29,7 @@ const TimerHandler timerTable[] = {
     {TIMER_STRETCH, stepStretch},
     {TIMER_DIAG_LEFT, stepDiagLeft},
     {TIMER_DIAG_RIGHT, stepDiagRight},
+    {TIMER_FALL, stepFall},
 };
 } // namespace
 

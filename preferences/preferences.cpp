@@ -52,6 +52,8 @@ void take(Preferences& chosen, const std::string& key, const std::string& value)
         chosen.size = sizeOf(value);
     } else if (key == GHOST_KEY) {
         chosen.ghost = flagOf(value, Preferences().ghost);
+    } else if (key == PERCH_KEY) {
+        chosen.perch = flagOf(value, Preferences().perch);
     } else if (key == HOTKEY_KEY && !parseHotkey(value, chosen.hotkey)) {
         chosen.hotkey = Hotkey();
     } else if (key == LANGUAGE_KEY) {

@@ -24,16 +24,20 @@ struct Preferences {
     // the built-in pictures. Kept as written even while the set cannot be used. (Initialised
     // here, so that settings written in braces without it stay complete.)
     std::string skin = std::string();
+    // The rabbit walks on the tops of other windows and on the taskbar.
+    bool perch = false;
 };
 
 // The keys of the file's [varnok] section.
 constexpr char SIZE_KEY[] = "size";
 constexpr char GHOST_KEY[] = "ghost";
+constexpr char PERCH_KEY[] = "perch";
 constexpr char HOTKEY_KEY[] = "hotkey";
 constexpr char LANGUAGE_KEY[] = "language";
 constexpr char SKIN_KEY[] = "skin";
 
-// The file's text, UTF-8: a [varnok] section with size=, ghost=, hotkey=, language= and skin=.
+// The file's text, UTF-8: a [varnok] section with size=, ghost=, perch=, hotkey=, language= and
+// skin=.
 // Keys and names in any case, a key written twice counting the first time; anything unknown,
 // malformed or out of range leaves that setting at its default; text that is not UTF-8 leaves
 // them all there.

@@ -43,6 +43,7 @@
 #define IDM_ITEMS 32781
 #define IDM_SETTINGS 32782
 // The notification menu's own commands, never sent to the rabbit window.
+#define IDM_TRAY_PERCH 32789
 #define IDM_TRAY_HIDE 32790
 #define IDM_TRAY_GHOST 32791
 #define IDM_TRAY_SIZE_1 32792 // sizes 2 and 3 follow

@@ -5,6 +5,7 @@
 #include "windows/ghost_mode.h"
 #include "windows/hotkey.h"
 #include "windows/main_window.h"
+#include "windows/perch_watch.h"
 #include "windows/preferences_file.h"
 #include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
@@ -43,6 +44,10 @@ int sizeOnDisk() {
 
 void setGhostMode(bool on) {
     change(GHOST_KEY, &Preferences::ghost, on, [] { updateGhostMode(mainWindow); });
+}
+
+void setPerching(bool on) {
+    change(PERCH_KEY, &Preferences::perch, on, [on] { walkOnWindows(on); });
 }
 
 void setRabbitSize(int size) {

@@ -16,6 +16,8 @@ int sizeOnDisk();
 
 // Each of these writes the file when the choice changes, and applies it.
 void setGhostMode(bool on);
+// The rabbit walks on windows from now on, or stops where it is.
+void setPerching(bool on);
 // A size the main monitor offers; the rabbit is redrawn with its feet in place.
 void setRabbitSize(int size);
 // False, with the old hotkey kept, when another program holds the keys.

@@ -14,6 +14,10 @@ void stopTimer(int timerId) {
     KillTimer(mainWindow, static_cast<UINT_PTR>(timerId));
 }
 
+void redrawRabbit() {
+    InvalidateRect(mainWindow, nullptr, FALSE);
+}
+
 // A hidden rabbit shows itself with the boxes it opens.
 void showReport(const std::string& text, const std::string& caption) {
     showRabbit();

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "desktop/fullscreen_rule.h"
+#include "windows/window_events.h"
 
 namespace {
 // Never take the focus, and never move or resize: painting owns the rabbit's place.
@@ -41,21 +42,7 @@ void CALLBACK onWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object
 // A hook on one event of the window's own thread only: the mouse cursor's moves are
 // location changes too, and a hook on everyone would wake the rabbit on every one of them.
 HWINEVENTHOOK hookWindowEvent(DWORD event, DWORD process, DWORD thread) {
-    HWINEVENTHOOK hook = SetWinEventHook(event, event, nullptr, onWindowEvent, process, thread,
-                                         WINEVENT_OUTOFCONTEXT);
-    if (hook == nullptr) {
-        // Wine hooks another process's threads only all together.
-        hook = SetWinEventHook(event, event, nullptr, onWindowEvent, process, 0,
-                               WINEVENT_OUTOFCONTEXT);
-    }
-    return hook;
-}
-
-void unhook(HWINEVENTHOOK& hook) {
-    if (hook != nullptr) {
-        UnhookWinEvent(hook);
-        hook = nullptr;
-    }
+    return hookWindowEvents(event, event, process, thread, onWindowEvent);
 }
 
 void follow(HWND window) {
@@ -101,14 +88,7 @@ bool fillsRabbitsMonitor(HWND window) {
         return false;
     }
     rabbitMonitor = monitor.rcMonitor;
-    RECT frame;
-    if (window == nullptr || !IsWindowVisible(window) || !GetWindowRect(window, &frame)) {
-        return false;
-    }
-    const LONG style = GetWindowLongW(window, GWL_STYLE);
-    const ForegroundWindow foreground = {screenRect(frame), (style & WS_CAPTION) == WS_CAPTION,
-                                         belongsToShell(window)};
-    return isFullscreen(foreground, screenRect(rabbitMonitor));
+    return window != nullptr && IsWindowVisible(window) && fillsMonitor(window, rabbitMonitor);
 }
 
 // Right behind a window of the normal band, which also takes the rabbit out of the
@@ -134,6 +114,17 @@ void judge() {
     }
 }
 } // namespace
+
+bool fillsMonitor(HWND window, const RECT& monitor) {
+    RECT frame;
+    if (!GetWindowRect(window, &frame)) {
+        return false;
+    }
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    const ForegroundWindow shown = {screenRect(frame), (style & WS_CAPTION) == WS_CAPTION,
+                                    belongsToShell(window)};
+    return isFullscreen(shown, screenRect(monitor));
+}
 
 void watchForFullscreen(HWND window) {
     foregroundHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,

@@ -9,6 +9,9 @@
 void watchForFullscreen(HWND rabbit);
 void stopWatchingForFullscreen();
 
+// Whether the window is a film, game or slide show filling the monitor, a screen rectangle.
+bool fillsMonitor(HWND window, const RECT& monitor);
+
 // The rabbit moved (as WM_WINDOWPOSCHANGED tells): on another monitor a different
 // window may cover it.
 void rabbitMoved(const WINDOWPOS& place);

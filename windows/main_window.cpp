@@ -2,6 +2,7 @@
 // and the menu commands.
 #include "windows/main_window.h"
 
+#include "animation/perching.h"
 #include "animation/pose_table.h"
 #include "desktop/desktop.h"
 #include "desktop/display_scale.h"
@@ -27,6 +28,7 @@
 #include "windows/hotkey.h"
 #include "windows/language_choice.h"
 #include "windows/monitors.h"
+#include "windows/perch_watch.h"
 #include "windows/rabbit_menu.h"
 #include "windows/rabbit_size.h"
 #include "windows/save_file.h"
@@ -102,9 +104,11 @@ void onDisplayChange(HWND window) {
         UpdateWindow(window);
     }
     monitorsChanged();
+    lookAtDeskNow();
 }
 
 void onDestroy() {
+    walkOnWindows(false);
     unregisterHotkey(trayWindow);
     stopTrayIcon();
     stopWatchingForFullscreen();
@@ -121,17 +125,20 @@ void onPaint(HWND window) {
 }
 
 // The system runs its window-moving loop as for a title bar; the rabbit stays where it
-// was dropped because every later paint moves it to the re-read position.
+// was dropped because every later paint moves it to the re-read position. Walking on
+// windows, it does not fall while held, and falls from where it is dropped.
 void onLeftButtonDown(HWND window) {
     SetCursor(dragCursor);
     stopTimer(TIMER_WALK_RIGHT);
     UpdateWindow(window);
+    holdRabbit();
     ReleaseCapture();
     SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     POINT corner = {0, 0};
     ClientToScreen(window, &corner);
     posX = rabbitPixelsOf(corner.x, displayScale);
     posY = rabbitPixelsOf(corner.y, displayScale);
+    letGoAfterDrag();
     // Dropped off the grid of whole rabbit pixels: the paint puts it on the grid at once.
     if (corner.x != posX * displayScale || corner.y != posY * displayScale) {
         InvalidateRect(window, nullptr, FALSE);
@@ -207,7 +214,14 @@ LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         onRightButtonDown(window, wParam);
         return 0;
     case WM_TIMER:
-        runTimerStep(static_cast<int>(wParam));
+        // Walking on windows, the rabbit looks at them after each of its own frames.
+        if (wParam != LOOK_AT_DESK_TIMER) {
+            runTimerStep(static_cast<int>(wParam));
+        }
+        lookAtDeskNow();
+        return 0;
+    case LOOK_AT_DESK_MESSAGE:
+        lookAtDeskNow();
         return 0;
     case WM_COMMAND:
         if (runCommand(window, LOWORD(wParam))) {

@@ -1,11 +1,13 @@
 // Changing the rabbit's size: its scale, its outlines, its world and its place.
 #include "windows/rabbit_size.h"
 
+#include "animation/pose_table.h"
 #include "desktop/desktop.h"
 #include "desktop/running_state.h"
 #include "preferences/preferences.h"
 #include "windows/main_window.h"
 #include "windows/monitors.h"
+#include "windows/perch_watch.h"
 #include "windows/sprite_bank.h"
 
 namespace {
@@ -36,6 +38,7 @@ void resize(int size) {
     posY = feet.y;
     readMonitors();
     rebuildSpriteRegions(mainWindow);
+    perchAtNewScale();
     placeWindow(mainWindow, posX, posY, pictureSize);
     applySpriteRegion(picture);
 }

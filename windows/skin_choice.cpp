@@ -1,6 +1,7 @@
 // Taking a picture set into the sprite bank, at start or when chosen.
 #include "windows/skin_choice.h"
 
+#include "animation/pose_table.h"
 #include "desktop/desktop.h"
 #include "language/texts.h"
 #include "windows/chosen_preferences.h"

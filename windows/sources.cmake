@@ -13,6 +13,7 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/language_resources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
     ${CMAKE_CURRENT_LIST_DIR}/monitors.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/perch_watch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_codec.cpp
     ${CMAKE_CURRENT_LIST_DIR}/preferences_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rabbit_menu.cpp
@@ -29,6 +30,8 @@ target_sources(varnok_shell PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/tray_icon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tray_menu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/wide_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_events.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_ledges.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/about_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/balloon_tip.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialogs/bonus_dialog.cpp

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "animation/perching.h"
+#include "animation/picture_outlines.h"
 #include "animation/pose_table.h"
 #include "animation/region_scan.h"
 #include "desktop/desktop.h"
@@ -73,6 +75,15 @@ HRGN regionOfRects(const std::vector<RegionRect>& rects, int scale) {
     return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                            reinterpret_cast<const RGNDATA*>(data.data()));
 }
+
+// The outline's rectangles in the picture's own pixels.
+std::vector<RegionRect> outlineRects(HWND window, HBITMAP bitmap) {
+    HDC windowDc = GetDC(window);
+    const SIZE size = bitmapSize(bitmap);
+    const std::vector<uint32_t> pixels = readPixels(windowDc, bitmap, size);
+    ReleaseDC(window, windowDc);
+    return scanRegionRows(pixels, size.cx, size.cy);
+}
 } // namespace
 
 SpriteEntry* spriteEntry(int resourceId) {
@@ -84,11 +95,6 @@ SpriteEntry* spriteEntry(int resourceId) {
 
 SIZE spriteSize(int resourceId) {
     return bitmapSize(spriteEntry(resourceId)->bitmap);
-}
-
-int shownPicture() {
-    const int picture = bitmapForPose(pose, subPose);
-    return spriteEntry(picture) != nullptr ? picture : STANDING_SPRITE;
 }
 
 void loadSpriteBitmaps(HINSTANCE instance) {
@@ -115,10 +121,14 @@ void replaceSpriteBitmaps(const SpritePictures& pictures) {
     }
 }
 
+// The outlines' bounds tell where the rabbit's feet are while it walks on windows.
 void buildSpriteRegions(HWND window) {
     for (int id : regionBuildOrder) {
         SpriteEntry* entry = spriteEntry(id);
-        entry->region = buildRegionFromBitmap(window, entry->bitmap);
+        const std::vector<RegionRect> rects = outlineRects(window, entry->bitmap);
+        const SIZE size = bitmapSize(entry->bitmap);
+        recordOutline(id, rects, size.cx, size.cy);
+        entry->region = regionOfRects(rects, displayScale);
     }
 }
 
@@ -160,11 +170,7 @@ std::vector<uint32_t> bitmapColours(HBITMAP bitmap) {
 }
 
 HRGN buildRegionFromBitmap(HWND window, HBITMAP bitmap) {
-    HDC windowDc = GetDC(window);
-    const SIZE size = bitmapSize(bitmap);
-    const std::vector<uint32_t> pixels = readPixels(windowDc, bitmap, size);
-    ReleaseDC(window, windowDc);
-    return regionOfRects(scanRegionRows(pixels, size.cx, size.cy), displayScale);
+    return regionOfRects(outlineRects(window, bitmap), displayScale);
 }
 
 void applySpriteRegion(int bitmapId) {
@@ -194,7 +200,9 @@ void paintPose(HWND window, HDC dc) {
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, 0, 0, size.cx * displayScale, size.cy * displayScale, memoryDc, 0, 0, size.cx,
                size.cy, SRCCOPY);
-    // The top-left corner anchors every frame: a larger picture grows right and down.
+    // The top-left corner anchors every frame: a larger picture grows right and down; on
+    // windows, the feet stay on their row.
+    keepFeetOnTheirRow();
     placeWindow(window, posX, posY, size);
     SelectObject(memoryDc, previous);
     DeleteDC(memoryDc);

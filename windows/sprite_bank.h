@@ -27,8 +27,6 @@ using SpritePictures = std::array<HBITMAP, SPRITE_COUNT>;
 // The entry keyed by a bitmap resource id 133 ... 166, or null for any other id.
 SpriteEntry* spriteEntry(int resourceId);
 SIZE spriteSize(int resourceId);
-// The picture the window shows now: that of the pose, or standing for a pose without one.
-int shownPicture();
 
 // Loads the bitmaps in the start-up order.
 void loadSpriteBitmaps(HINSTANCE instance);

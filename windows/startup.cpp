@@ -4,7 +4,9 @@
 
 #include "desktop/display_scale.h"
 #include "res/resource.h"
+#include "windows/chosen_preferences.h"
 #include "windows/main_window.h"
+#include "windows/perch_watch.h"
 #include "windows/sprite_bank.h"
 
 wchar_t windowTitle[WINDOW_TEXT_CHARS];
@@ -60,5 +62,7 @@ int initMainWindow(HINSTANCE instance, int showCommand) {
     }
     ShowWindow(mainWindow, showCommand);
     UpdateWindow(mainWindow);
+    // Its timers and the window events need the window made.
+    walkOnWindows(chosenPreferences().perch);
     return 1;
 }

@@ -26,6 +26,10 @@ UINT greyedUnless(bool enabled) {
     return enabled ? MF_ENABLED : MF_GRAYED;
 }
 
+void checkItem(HMENU menu, UINT command, bool checked) {
+    CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 // Each language under its own name, the one spoken now checked.
 HMENU createLanguageMenu() {
     HMENU menu = CreatePopupMenu();
@@ -57,6 +61,9 @@ void runTrayCommand(HWND owner, int command) {
         break;
     case IDM_TRAY_GHOST:
         setGhostMode(!chosenPreferences().ghost);
+        break;
+    case IDM_TRAY_PERCH:
+        setPerching(!chosenPreferences().perch);
         break;
     case IDM_TRAY_SIZE_1:
     case IDM_TRAY_SIZE_2:
@@ -90,8 +97,8 @@ HMENU createTrayMenu() {
     if (rabbitHidden()) {
         setItemText(menu, IDM_TRAY_HIDE, widen(text(TextId::TRAY_SHOW)));
     }
-    CheckMenuItem(menu, IDM_TRAY_GHOST,
-                  MF_BYCOMMAND | (chosenPreferences().ghost ? MF_CHECKED : MF_UNCHECKED));
+    checkItem(menu, IDM_TRAY_GHOST, chosenPreferences().ghost);
+    checkItem(menu, IDM_TRAY_PERCH, chosenPreferences().perch);
     for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
         EnableMenuItem(menu, sizeCommand(size),
                        MF_BYCOMMAND | greyedUnless(rabbitSizeOffered(size)));

@@ -240,7 +240,8 @@ test_left_clicks_on_the_tray_icon_hide_and_show_the_rabbit() {
 }
 
 # tray_choose KEY...: opens the icon's menu and walks it with the keys (Down from the closed
-# menu reaches its first item: 隱藏兔子, 穿透模式, 大小, 快速鍵…, 語言, 主選單, 退出).
+# menu reaches its first item: 隱藏兔子, 穿透模式, 在視窗上走, 大小, 快速鍵…, 語言, 外觀, 主選單,
+# 退出).
 tray_choose() {
     click_tray_icon 3 || return
     sleep 0.4
@@ -273,7 +274,7 @@ test_on_a_large_screen_a_restart_keeps_ghost_mode_and_size() {
     start_tray || return
     start_rabbit "$(rabbit_hex)" || return
     # 大小, then 2 倍: the feet stay at (530, 388), the rabbit now 120 x 176.
-    tray_choose Down Down Down Right Down Return || return
+    tray_choose Down Down Down Down Right Down Return || return
     expect_eq "window at twice the size" "470 212 120 176" "$(window_geometry "$RABBIT_WINDOW")" ||
         return
     tray_choose Down Down Return || return
@@ -313,12 +314,12 @@ test_a_simplified_chinese_windows_gets_a_simplified_chinese_rabbit() {
     expect_save "$(rabbit_hex)"
 }
 
-# 語言 is the fifth item of the icon's menu, English the third of its languages; the choice
+# 語言 is the sixth item of the icon's menu, English the third of its languages; the choice
 # is remembered, and wins over this Windows' Traditional Chinese after a restart.
 test_a_language_chosen_from_the_tray_is_spoken_at_once_and_after_a_restart() {
     start_tray || return
     start_rabbit "$(rabbit_hex)" || return
-    tray_choose Down Down Down Down Down Right Down Down Return || return
+    tray_choose Down Down Down Down Down Down Right Down Down Return || return
     choose 0 || return
     answer_box About || return
     choose_exit || return
@@ -410,4 +411,41 @@ test_a_broken_remembered_set_leaves_the_built_in_rabbit_and_says_nothing() {
     ! wait_for_window '^外觀$' 1 >/dev/null || fail "a box opened at start" || return
     choose_exit || return
     settings_unchanged
+}
+
+# Walking on windows: another program's window at (200, 400)-(700, 700) under a rabbit saved
+# at (300, 100); the lowest row of its outline lands on the row above the window's top.
+test_walking_on_windows_the_rabbit_lands_rides_and_drops_when_the_window_closes() {
+    open_window editor 200 400 500 300 || return
+    start_rabbit_with_settings '[varnok]\r\nperch=1\r\n' "$(rabbit_hex posX=300 posY=100)" || return
+    wait_until 3 feet_on_row 399 || fail "the feet are on row $(rabbit_feet), not 399" || return
+    local x
+    read -r x _ <<<"$(window_geometry "$RABBIT_WINDOW")"
+    window_command move editor 300 450 500 300 || return
+    wait_until 0.5 feet_on_row 449 || fail "after the window's move the feet are on row $(rabbit_feet)" ||
+        return
+    expect_eq "the rabbit's left edge after the ride" $((x + 100)) \
+        "$(window_geometry "$RABBIT_WINDOW" | cut -d' ' -f1)" || return
+    window_command close editor || return
+    wait_until 3 feet_on_row 767 || fail "after the window closed the feet are on row $(rabbit_feet)" ||
+        return
+    choose_exit
+}
+
+test_walk_on_windows_from_the_tray_takes_effect_at_once_both_ways_and_is_written() {
+    start_tray || return
+    open_window editor 200 400 500 300 || return
+    start_rabbit "$(rabbit_hex posX=300 posY=100)" || return
+    sleep 1
+    expect_eq "the rabbit without walking on windows" "300 100 60 88" \
+        "$(window_geometry "$RABBIT_WINDOW")" || return
+    tray_choose Down Down Down Return || return
+    wait_until 3 feet_on_row 399 || fail "the feet are on row $(rabbit_feet), not 399" || return
+    grep -q '^perch=1' "$RABBIT_DIR/varnok.ini" ||
+        fail "varnok.ini: $(tr '\r\n' '  ' <"$RABBIT_DIR/varnok.ini")" || return
+    tray_choose Down Down Down Return || return
+    window_command close editor || return
+    sleep 1
+    expect_eq "the feet once it stopped walking on windows" 399 "$(rabbit_feet)" || return
+    choose_exit
 }

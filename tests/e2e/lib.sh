@@ -26,9 +26,10 @@ fail() {
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# wait_until SECONDS COMMAND...: retries the command every 50 ms until it succeeds.
+# wait_until SECONDS COMMAND...: retries the command every 50 ms until it succeeds; the
+# seconds may have a fraction.
 wait_until() {
-    local deadline=$(($(now_ms) + $1 * 1000))
+    local deadline=$(($(now_ms) + $(awk -v s="$1" 'BEGIN { printf "%d", s * 1000 }')))
     shift
     until "$@"; do
         [ "$(now_ms)" -lt "$deadline" ] || return 1
@@ -335,3 +336,36 @@ expect_rabbit_drawn_as() {
     [ "$inside" -gt 1000 ] || fail "the rabbit's shape covers only $inside pixels" || return
     expect_eq "pixels inside the outline unlike $(basename "$1")" 0 "$unlike"
 }
+
+# open_window NAME X Y WIDTH HEIGHT: another program's captioned window at that place, for the
+# rabbit to walk on (tests/windows/window_stand_in); it ends with the case.
+open_window() {
+    wine "$STAND_IN_EXE" open "$@" >>"$E2E_WORK/stand-in.log" 2>&1 &
+    STAND_IN_PIDS+=("$!")
+    wait_for_window "^$1\$" 10 >/dev/null || fail "the window $1 did not open"
+}
+
+# window_command VERB NAME [X Y WIDTH HEIGHT]: moves, minimises, restores, hides, shows or
+# closes a window of open_window; returns once it has.
+window_command() {
+    wine "$STAND_IN_EXE" "$@" >>"$E2E_WORK/stand-in.log" 2>&1 || fail "the window $2 did not $1"
+}
+
+stop_windows() {
+    local pid
+    for pid in "${STAND_IN_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    STAND_IN_PIDS=()
+}
+
+# rabbit_feet: the screen row of the lowest row of the rabbit's outline.
+rabbit_feet() {
+    local y
+    read -r _ y _ <<<"$(window_geometry "$RABBIT_WINDOW")" || return
+    shape_rects "$RABBIT_WINDOW" |
+        awk -v y="$y" '{ if ($2 + $4 > low) low = $2 + $4 } END { if (low) print y + low - 1; else exit 1 }'
+}
+
+feet_on_row() { [ "$(rabbit_feet)" = "$1" ]; }

@@ -17,7 +17,8 @@ if [ "${1:-}" = --case ]; then
     source "$here/lib.sh"
     # shellcheck source=tests/e2e/cases.sh
     source "$here/cases.sh"
-    trap 'stop_rabbit; stop_tray' EXIT
+    STAND_IN_PIDS=()
+    trap 'stop_rabbit; stop_tray; stop_windows' EXIT
     trap 'exit 1' TERM
     "$2"
     exit
@@ -40,6 +41,10 @@ gcc -std=c99 -O -Wall -Wextra -o "$XSHAPE" "$here/xshape.c" -lXext -lX11 || exit
 BELOW_EXE=$E2E_WORK/below.exe
 export BELOW_EXE
 x86_64-w64-mingw32-gcc -std=c99 -O -Wall -Wextra -o "$BELOW_EXE" "$here/below.c" || exit 1
+STAND_IN_EXE=$E2E_WORK/window_stand_in.exe
+export STAND_IN_EXE
+x86_64-w64-mingw32-g++ -std=c++17 -O -Wall -Wextra -municode -static -o "$STAND_IN_EXE" \
+    "$repo/tests/windows/window_stand_in/window_stand_in.cpp" || exit 1
 # shellcheck source=tools/xvfb.sh
 source "$repo/tools/xvfb.sh"
 # shellcheck source=tools/wine-monitors.sh

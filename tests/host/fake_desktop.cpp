@@ -72,6 +72,10 @@ void applySpriteRegion(int bitmapId) {
     desktop.regions.push_back({desktop.now, bitmapId});
 }
 
+void redrawRabbit() {
+    desktop.redraws += 1;
+}
+
 void showReport(const std::string& text, const std::string& caption) {
     desktop.reports.push_back({desktop.now, text, caption});
     if (desktop.whileReportOpen) {

@@ -43,6 +43,8 @@ struct FakeDesktop : SimulatedTimers {
     void advance(long long ms);
     // Pictures handed to the window since index `from`.
     std::vector<int> regionIds(std::size_t from = 0) const;
+    // Paints asked for without a new picture.
+    int redraws = 0;
 };
 
 extern FakeDesktop desktop;

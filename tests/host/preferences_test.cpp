@@ -98,23 +98,34 @@ TEST(PreferencesTest, ReadsBackEverySettingAsWritten) {
     Preferences chosen;
     chosen.size = 3;
     chosen.ghost = true;
+    chosen.perch = true;
     chosen.hotkey = {HOTKEY_CTRL | HOTKEY_ALT | HOTKEY_SHIFT | HOTKEY_WIN, '7'};
     chosen.language = Language::SIMPLIFIED_CHINESE;
     chosen.skin = "冬天";
     std::string text;
     text = preferencesTextWith(text, SIZE_KEY, preferenceText(chosen.size));
     text = preferencesTextWith(text, GHOST_KEY, preferenceText(chosen.ghost));
+    text = preferencesTextWith(text, PERCH_KEY, preferenceText(chosen.perch));
     text = preferencesTextWith(text, HOTKEY_KEY, preferenceText(chosen.hotkey));
     text = preferencesTextWith(text, LANGUAGE_KEY, preferenceText(chosen.language));
     text = preferencesTextWith(text, SKIN_KEY, preferenceText(chosen.skin));
-    EXPECT_EQ(text, "[varnok]\r\nsize=3\r\nghost=1\r\nhotkey=Ctrl+Alt+Shift+Win+7\r\n"
+    EXPECT_EQ(text, "[varnok]\r\nsize=3\r\nghost=1\r\nperch=1\r\nhotkey=Ctrl+Alt+Shift+Win+7\r\n"
                     "language=zh-Hans\r\nskin=冬天\r\n");
     const Preferences read = parsePreferences(text);
     EXPECT_EQ(read.size, chosen.size);
     EXPECT_EQ(read.ghost, chosen.ghost);
+    EXPECT_EQ(read.perch, chosen.perch);
     EXPECT_EQ(read.hotkey, chosen.hotkey);
     EXPECT_EQ(read.language, chosen.language);
     EXPECT_EQ(read.skin, chosen.skin);
+}
+
+TEST(PreferencesTest, WalkingOnWindowsIsOnOnlyForAOne) {
+    EXPECT_TRUE(parsePreferences("[varnok]\nPerch = 1\n").perch);
+    for (const char* text : {"[varnok]\nperch=0\n", "[varnok]\nperch=yes\n", "[varnok]\nperch=\n",
+                             "perch=1\n", "[varnok]\nsize=2\n"}) {
+        EXPECT_FALSE(parsePreferences(text).perch) << text;
+    }
 }
 
 TEST(SizeRuleTest, OffersTheSizesThatHoldTheRabbitWholeAtHome) {

@@ -19,8 +19,6 @@
 #include "windows/wide_text.h"
 
 namespace {
-constexpr int WAIT_MS = 10000;
-constexpr int STEP_MS = 20;
 
 // Windows keeps some windows visible while it hides them from the screen (the Start
 // window of Windows Server 2022, for one); where it cannot say, a window is not cloaked.
@@ -82,37 +80,13 @@ std::string describeZOrder() {
     return order;
 }
 
-// Lets the rabbit's window events run until the condition holds or time is up.
-bool pumpUntil(const std::function<bool()>& holds) {
-    for (int waited = 0; waited < WAIT_MS && !holds(); waited += STEP_MS) {
-        pumpMessages(STEP_MS);
-    }
-    return holds();
-}
-
-// The stand-in program, ended with the test whatever happens.
-class StandIn {
+// The stand-in program; it may take the foreground wherever this program may.
+class StandIn : public HelperProgram {
   public:
     bool start() {
-        // Lets the stand-in take the foreground wherever this program may.
         AllowSetForegroundWindow(ASFW_ANY);
-        std::wstring commandLine = L"\"" + builtFolder() + L"\\varnok_fullscreen_stand_in.exe\"";
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof startup;
-        return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                              nullptr, &startup, &process) != 0;
+        return HelperProgram::start(L"varnok_fullscreen_stand_in.exe");
     }
-    bool ended() { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }
-    ~StandIn() {
-        if (process.hProcess != nullptr) {
-            TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-        }
-    }
-
-  private:
-    PROCESS_INFORMATION process = {};
 };
 
 constexpr char FOREGROUND_KEPT[] = "Windows kept the foreground from the stand-in (another "

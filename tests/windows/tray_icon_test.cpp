@@ -132,19 +132,22 @@ TEST_F(TrayIconTest, MenuFollowsTheRabbitsState) {
     const struct {
         bool hidden;
         bool ghost;
+        bool perch;
         bool boxOpen;
         const char* first;
-    } states[] = {{false, false, false, "隱藏兔子(&H)"},
-                  {true, true, false, "顯示兔子(&H)"},
-                  {false, true, true, "隱藏兔子(&H)"}};
+    } states[] = {{false, false, false, false, "隱藏兔子(&H)"},
+                  {true, true, true, false, "顯示兔子(&H)"},
+                  {false, true, false, true, "隱藏兔子(&H)"}};
     for (const auto& state : states) {
         state.hidden ? hideRabbit() : showRabbit();
         setGhostMode(state.ghost);
+        setPerching(state.perch);
         EnableWindow(mainWindow, state.boxOpen ? FALSE : TRUE);
         HMENU menu = createTrayMenu();
-        EXPECT_EQ(GetMenuItemCount(menu), 10);
+        EXPECT_EQ(GetMenuItemCount(menu), 11);
         EXPECT_EQ(itemText(menu, 0), state.first);
         EXPECT_EQ((itemState(menu, IDM_TRAY_GHOST) & MF_CHECKED) != 0, state.ghost);
+        EXPECT_EQ((itemState(menu, IDM_TRAY_PERCH) & MF_CHECKED) != 0, state.perch);
         for (int size = SMALLEST_SIZE; size <= LARGEST_SIZE; ++size) {
             const UINT item = itemState(menu, static_cast<UINT>(IDM_TRAY_SIZE_1 + size - 1));
             EXPECT_EQ((item & MF_CHECKED) != 0, size == rabbitSize()) << size;

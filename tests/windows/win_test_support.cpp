@@ -287,6 +287,15 @@ int gdiObjectsByHandle() {
     return count;
 }
 
+bool pumpUntil(const std::function<bool()>& holds) {
+    constexpr int WAIT_MS = 10000;
+    constexpr int STEP_MS = 20;
+    for (int waited = 0; waited < WAIT_MS && !holds(); waited += STEP_MS) {
+        pumpMessages(STEP_MS);
+    }
+    return holds();
+}
+
 void pumpMessages(int ms) {
     const ULONGLONG until = GetTickCount64() + static_cast<ULONGLONG>(ms);
     for (;;) {
@@ -411,4 +420,35 @@ void RabbitWindowTest::TearDown() {
     boxes.uninstall();
     removeSaveFile();
     DeleteFileW(preferencesFileInTestFolder().c_str());
+}
+
+HelperProgram::~HelperProgram() {
+    if (process.hProcess != nullptr) {
+        TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+bool HelperProgram::start(const std::wstring& program, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + builtFolder() + L"\\" + program + L"\" " + arguments;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process) != 0;
+}
+
+bool HelperProgram::ended() {
+    return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+}
+
+int HelperProgram::run(const std::wstring& program, const std::wstring& arguments) {
+    HelperProgram helper;
+    DWORD code = 0;
+    if (!helper.start(program, arguments) ||
+        WaitForSingleObject(helper.process.hProcess, 10000) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(helper.process.hProcess, &code)) {
+        return -1;
+    }
+    return static_cast<int>(code);
 }

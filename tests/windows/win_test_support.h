@@ -109,6 +109,9 @@ int gdiObjectsByHandle();
 // dropped so that the test goes on.
 void pumpMessages(int ms);
 bool quitWasPosted();
+// Dispatches this thread's messages until the condition holds, for 10 s at most; whether it
+// came to hold.
+bool pumpUntil(const std::function<bool()>& holds);
 
 // Sends the message and returns where a popup menu opened meanwhile, closing it again;
 // empty when none opened.
@@ -129,6 +132,24 @@ bool dragRabbit(POINT grab, int dx, int dy);
 constexpr char NO_MOUSE_INPUT[] =
     "Windows took no mouse press here (SendInput left the button up), so nothing can be "
     "dragged on this desktop";
+
+// A program built beside the tests (a stand-in for another program), started with its
+// arguments and ended with the test whatever happens.
+class HelperProgram {
+  public:
+    HelperProgram() = default;
+    HelperProgram(const HelperProgram&) = delete;
+    HelperProgram& operator=(const HelperProgram&) = delete;
+    ~HelperProgram();
+    // `arguments` follow the program's quoted path on its command line.
+    bool start(const std::wstring& program, const std::wstring& arguments = std::wstring());
+    bool ended();
+    // Starts the program and waits up to 10 s for it to end by itself; its exit code, or -1.
+    static int run(const std::wstring& program, const std::wstring& arguments);
+
+  private:
+    PROCESS_INFORMATION process = {};
+};
 
 // Windows' display language for Traditional Chinese, as userDisplayLanguage answers it.
 LANGID WINAPI traditionalChineseDisplay();
