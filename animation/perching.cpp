@@ -155,8 +155,15 @@ void lookAtDesk(const Desk& read) {
     showWhereFeetAre(x, y);
 }
 
-uint64_t ledgeWindowId() {
-    return on && foothold == Foothold::STANDING ? standingOn.windowId : FLOOR;
+std::optional<Ledge> ledgeStoodOn() {
+    if (on && foothold == Foothold::STANDING) {
+        return standingOn;
+    }
+    return std::nullopt;
+}
+
+Footing rabbitFooting() {
+    return footing();
 }
 
 void holdRabbit() {

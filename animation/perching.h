@@ -3,7 +3,7 @@
 // decide its height; walks move it sideways only, and a step down hops to the next ledge.
 #pragma once
 
-#include <cstdint>
+#include <optional>
 
 #include "perch/ledges.h"
 
@@ -22,9 +22,10 @@ void letGoOfRabbit(const Desk& desk);
 // in them: it stands on the same ledge as before.
 void perchRescaled(const Desk& desk);
 
-// The window the rabbit stands on, for its moves to be heard as they happen; FLOOR when it
-// stands on the bottom of the work area or falls.
-uint64_t ledgeWindowId();
+// The ledge the rabbit stands on, none while it falls or is held; and where its middle and
+// its feet are.
+std::optional<Ledge> ledgeStoodOn();
+Footing rabbitFooting();
 
 // One frame of a fall (TIMER_FALL).
 void stepFall();

@@ -1,8 +1,8 @@
 #!/bin/bash
 # Every benchmark of the program, each beside its yardstick in the same run and under
 # the same Wine: start-up and peak memory against a minimal window program, processor
-# time while idle, outline cutting, frame cost, and GDI/USER objects over frames and
-# dialog openings. Builds what it needs in build/bench-host and build/bench-win, runs
+# time while idle (also standing on a window), outline cutting, frame cost, GDI/USER
+# objects over frames and dialog openings, and a look at 100 windows to walk on. Builds what it needs in build/bench-host and build/bench-win, runs
 # on a private Xvfb screen at 96 DPI, then at 192 DPI on a screen twice the size, then
 # standing and wandering again on one monitor and on three, and prints the figures (raw
 # lines in build/bench-win/run/DPI/ and run/monitors-N/).
@@ -23,7 +23,8 @@ run=$win/run
 [ -f "$host/build.ninja" ] || cmake --preset host -B "$host" >/dev/null
 [ -f "$win/build.ninja" ] || cmake --preset windows -B "$win" >/dev/null
 cmake --build "$host" -j2 --target varnok_launch_probe varnok_make_save >/dev/null
-cmake --build "$win" -j2 --target varnok varnok_baseline varnok_shell_bench >/dev/null
+cmake --build "$win" -j2 --target varnok varnok_baseline varnok_shell_bench varnok_perch_bench \
+    >/dev/null
 
 . bench/wine_session.sh
 
@@ -46,8 +47,9 @@ describeMachine() {
 }
 
 # idleCase CASE: processor time and wakeups over the idle seconds from 2 s after the first
-# paint, one line: the yardstick (baseline), the rabbit standing, or with free activity
-# switched on through the popup menu, as a user does.
+# paint, one line: the yardstick (baseline), the rabbit standing, standing on another
+# program's window while it walks on windows, or with free activity switched on through the
+# popup menu, as a user does.
 idleCase() {
     local freeActivity='xdotool mousemove --window $WINDOW 30 40 click 3; sleep 0.5;
 xdotool key Down Down Down Down Down Down Return'
@@ -55,6 +57,12 @@ xdotool key Down Down Down Down Down Down Return'
     case $1 in
     baseline) baseline --settle 2 --idle "$idleSeconds" ;;
     standing) rabbit --settle 2 --idle "$idleSeconds" ;;
+    perched)
+        wine "$out/varnok_perch_bench.exe" --windows 1 &
+        printf '[varnok]\r\nperch=1\r\n' >"$out/varnok.ini"
+        rabbit --settle 2 --idle "$idleSeconds"
+        rm "$out/varnok.ini"
+        kill $! ;;
     free_activity) rabbit --settle 2 --idle "$idleSeconds" --before-idle "$freeActivity" ;;
     esac | oneLine
 }
@@ -66,7 +74,8 @@ measure() {
     local out=$run/$dpi
     startWineSession "$dpi" "$size"
     mkdir -p "$out"
-    cp "$win/varnok.exe" "$win/bench/varnok_baseline.exe" "$win/bench/varnok_shell_bench.exe" "$out/"
+    cp "$win/varnok.exe" "$win/bench/varnok_baseline.exe" "$win/bench/varnok_shell_bench.exe" \
+        "$win/bench/varnok_perch_bench.exe" "$out/"
     describeMachine "$size" >"$out/machine.txt"
 
     # One start of each first: the prefix's files are then in the page cache for both.
@@ -79,11 +88,13 @@ measure() {
     done
 
     if [ -n "$withIdle" ]; then
-        { idleCase baseline; idleCase standing; idleCase free_activity; } >"$out/idle.txt"
+        { idleCase baseline; idleCase standing; idleCase perched; idleCase free_activity; } \
+            >"$out/idle.txt"
     fi
 
     freshRabbit
     (cd "$out" && wine varnok_shell_bench.exe 10000 500 | tr -d '\r') >"$out/shell.txt"
+    (cd "$out" && wine varnok_perch_bench.exe 1000 | tr -d '\r') >"$out/perch.txt"
     echo "loadavg_end=$(cut -d' ' -f1-3 /proc/loadavg)" >>"$out/machine.txt"
     endWineSession
 }
@@ -188,6 +199,11 @@ for dpi in dpis:
     print(f"  objects at the end: GDI {s['after_dialogs_gdi']}, USER {s['after_dialogs_user']}; "
           f"working set {int(s['created_working_set_kb']) // 1024} MB after creation, "
           f"{int(s['after_dialogs_working_set_kb']) // 1024} MB at the end")
+    p = keyed(f"{at}/perch.txt")
+    print(f"walking on windows (varnok_perch_bench.exe 1000), {p['windows']} windows of another program:")
+    print(f"  a look: {p['look_ms']} ms, median of {p['looks']}; reading the windows {p['read_ms']} ms, "
+          f"judging the ledge {p['judge_us']} us; the quarter-second look standing still "
+          f"{p['still_ms']} ms")
     print()
 
 layouts = sorted(d for d in os.listdir(run) if d.startswith("monitors-"))

@@ -67,20 +67,6 @@ ScreenRect screenRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool belongsToShell(HWND window) {
-    if (window == GetDesktopWindow() || window == GetShellWindow()) {
-        return true;
-    }
-    wchar_t name[32] = {};
-    GetClassNameW(window, name, 32);
-    for (const wchar_t* shellClass : shellClasses) {
-        if (std::wcscmp(name, shellClass) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool fillsRabbitsMonitor(HWND window) {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
@@ -88,7 +74,14 @@ bool fillsRabbitsMonitor(HWND window) {
         return false;
     }
     rabbitMonitor = monitor.rcMonitor;
-    return window != nullptr && IsWindowVisible(window) && fillsMonitor(window, rabbitMonitor);
+    RECT frame;
+    if (window == nullptr || !IsWindowVisible(window) || !GetWindowRect(window, &frame)) {
+        return false;
+    }
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    const ForegroundWindow foreground = {screenRect(frame), (style & WS_CAPTION) == WS_CAPTION,
+                                         belongsToShell(window)};
+    return isFullscreen(foreground, screenRect(rabbitMonitor));
 }
 
 // Right behind a window of the normal band, which also takes the rabbit out of the
@@ -115,15 +108,18 @@ void judge() {
 }
 } // namespace
 
-bool fillsMonitor(HWND window, const RECT& monitor) {
-    RECT frame;
-    if (!GetWindowRect(window, &frame)) {
-        return false;
+bool belongsToShell(HWND window) {
+    if (window == GetDesktopWindow() || window == GetShellWindow()) {
+        return true;
     }
-    const LONG style = GetWindowLongW(window, GWL_STYLE);
-    const ForegroundWindow shown = {screenRect(frame), (style & WS_CAPTION) == WS_CAPTION,
-                                    belongsToShell(window)};
-    return isFullscreen(shown, screenRect(monitor));
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    for (const wchar_t* shellClass : shellClasses) {
+        if (std::wcscmp(name, shellClass) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void watchForFullscreen(HWND window) {

@@ -9,8 +9,9 @@
 void watchForFullscreen(HWND rabbit);
 void stopWatchingForFullscreen();
 
-// Whether the window is a film, game or slide show filling the monitor, a screen rectangle.
-bool fillsMonitor(HWND window, const RECT& monitor);
+// The desktop, its wallpaper and icons, the taskbar: windows that cover monitors without a
+// caption and are no film.
+bool belongsToShell(HWND window);
 
 // The rabbit moved (as WM_WINDOWPOSCHANGED tells): on another monitor a different
 // window may cover it.

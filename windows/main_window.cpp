@@ -215,10 +215,12 @@ LRESULT CALLBACK mainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_TIMER:
         // Walking on windows, the rabbit looks at them after each of its own frames.
-        if (wParam != LOOK_AT_DESK_TIMER) {
+        if (wParam == LOOK_AT_DESK_TIMER) {
+            lookAgainIfChanged();
+        } else {
             runTimerStep(static_cast<int>(wParam));
+            lookAtDeskNow();
         }
-        lookAtDeskNow();
         return 0;
     case LOOK_AT_DESK_MESSAGE:
         lookAtDeskNow();

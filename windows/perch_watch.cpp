@@ -8,6 +8,8 @@
 
 namespace {
 constexpr UINT LOOK_INTERVAL_MS = 250;
+
+Desk lastRead;
 } // namespace
 
 void walkOnWindows(bool on) {
@@ -29,11 +31,21 @@ void lookAtDeskNow() {
     if (!perching()) {
         return;
     }
-    lookAtDesk(readDesk());
-    followWindow(ledgeWindowId());
+    lastRead = readDesk();
+    lookAtDesk(lastRead);
+    const std::optional<Ledge> ledge = ledgeStoodOn();
+    followWindow(ledge ? ledge->windowId : FLOOR);
     // Each look puts the next quarter-second look off: a rabbit that walks or falls looks
     // on its own frames.
     SetTimer(mainWindow, LOOK_AT_DESK_TIMER, LOOK_INTERVAL_MS, nullptr);
+}
+
+void lookAgainIfChanged() {
+    const std::optional<Ledge> ledge = ledgeStoodOn();
+    if (ledge && standsAsBefore(lastRead, *ledge, rabbitFooting())) {
+        return;
+    }
+    lookAtDeskNow();
 }
 
 void letGoAfterDrag() {

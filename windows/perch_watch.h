@@ -13,6 +13,9 @@ constexpr UINT_PTR LOOK_AT_DESK_TIMER = 16000;
 void walkOnWindows(bool on);
 // Reads the desk and hands it to the rabbit, which rides, stands or falls.
 void lookAtDeskNow();
+// The quarter-second look: the desk is read again only where the rabbit no longer stands as
+// it stood.
+void lookAgainIfChanged();
 // The user has dropped the rabbit at posX, posY.
 void letGoAfterDrag();
 // The rabbit's place has just been counted in the pixels of a new scale.

@@ -4,7 +4,11 @@
 
 #include <dwmapi.h>
 
+#include <algorithm>
+
+#include "desktop/fullscreen_rule.h"
 #include "windows/fullscreen_watch.h"
+#include "windows/main_window.h"
 #include "windows/monitors.h"
 #include "windows/window_events.h"
 
@@ -14,6 +18,9 @@ namespace {
 // Click-through overlays (of games, recorders, graphics drivers) may cover whole monitors
 // while the user sees through them.
 constexpr LONG CLICK_THROUGH = WS_EX_LAYERED | WS_EX_TRANSPARENT;
+// Without a caption, such windows are tooltips, menus, the taskbar, other pets: they come and
+// go over everything, and a tooltip over a title bar must not drop the rabbit.
+constexpr LONG FLOATING = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 
 struct EventRange {
     DWORD first;
@@ -59,40 +66,47 @@ bool cloaked(HWND window) {
 }
 
 // On Windows 10 and 11 the window's rectangle also holds its invisible resize borders.
-RECT visibleFrame(HWND window) {
-    RECT frame = {};
+RECT visibleFrame(HWND window, const RECT& rectangle) {
+    RECT frame = rectangle;
     if (FAILED(readWindowAttribute(window, DWMWA_EXTENDED_FRAME_BOUNDS, &frame, sizeof frame))) {
-        GetWindowRect(window, &frame);
+        frame = rectangle;
     }
     return frame;
 }
 
 // A film filling its monitor holds no rabbit, and covers nothing either: the rabbit waits
 // behind it where it stands until it ends.
-bool fillsItsMonitor(HWND window) {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    return GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) &&
-           fillsMonitor(window, monitor.rcMonitor);
+bool fillsAMonitor(HWND window, LONG style, const RECT& rectangle, const Desk& desk) {
+    const ForegroundWindow shown = {inRabbitPixels(rectangle), (style & WS_CAPTION) == WS_CAPTION,
+                                    false};
+    return std::any_of(
+               desk.monitors.begin(), desk.monitors.end(),
+               [&](const DeskMonitor& monitor) { return isFullscreen(shown, monitor.area); }) &&
+           !belongsToShell(window);
 }
 
-bool showsOnScreen(HWND window) {
-    if (!IsWindowVisible(window) || IsIconic(window) ||
-        (GetWindowLongW(window, GWL_EXSTYLE) & CLICK_THROUGH) == CLICK_THROUGH) {
-        return false;
+// The styles answer most questions first: IsWindowVisible, IsIconic and GetWindowInfo cost
+// Wine several times as much for another program's window.
+BOOL CALLBACK addWindow(HWND window, LPARAM deskAddress) {
+    Desk& desk = *reinterpret_cast<Desk*>(deskAddress);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    const LONG extended = GetWindowLongW(window, GWL_EXSTYLE);
+    if ((style & (WS_VISIBLE | WS_MINIMIZE)) != WS_VISIBLE ||
+        (extended & CLICK_THROUGH) == CLICK_THROUGH ||
+        ((extended & FLOATING) == FLOATING && (style & WS_CAPTION) != WS_CAPTION)) {
+        return TRUE;
     }
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    return process != GetCurrentProcessId() && !cloaked(window) && !fillsItsMonitor(window);
-}
-
-BOOL CALLBACK addWindow(HWND window, LPARAM list) {
-    if (showsOnScreen(window)) {
-        const ScreenRect frame = inRabbitPixels(visibleFrame(window));
-        if (frame.left < frame.right && frame.top < frame.bottom) {
-            reinterpret_cast<Desk*>(list)->windows.push_back(
-                {reinterpret_cast<uintptr_t>(window), frame, IsZoomed(window) == FALSE});
-        }
+    RECT rectangle;
+    if (process == GetCurrentProcessId() || !GetWindowRect(window, &rectangle) || cloaked(window) ||
+        fillsAMonitor(window, style, rectangle, desk)) {
+        return TRUE;
+    }
+    const ScreenRect frame = inRabbitPixels(visibleFrame(window, rectangle));
+    if (frame.left < frame.right && frame.top < frame.bottom) {
+        desk.windows.push_back(
+            {reinterpret_cast<uintptr_t>(window), frame, (style & WS_MAXIMIZE) == 0});
     }
     return TRUE;
 }
@@ -104,6 +118,34 @@ Desk readDesk() {
     desk.monitors = readMonitorAreas();
     EnumWindows(addWindow, reinterpret_cast<LPARAM>(&desk));
     return desk;
+}
+
+bool standsAsBefore(const Desk& desk, const Ledge& ledge, const Footing& at) {
+    const std::vector<DeskMonitor> monitors = readMonitorAreas();
+    const auto same = [](const ScreenRect& a, const ScreenRect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    };
+    if (!std::equal(monitors.begin(), monitors.end(), desk.monitors.begin(), desk.monitors.end(),
+                    [&](const DeskMonitor& a, const DeskMonitor& b) {
+                        return same(a.area, b.area) && same(a.work, b.work);
+                    })) {
+        return false;
+    }
+    if (ledge.windowId == FLOOR) {
+        return true;
+    }
+    HWND window = reinterpret_cast<HWND>(static_cast<uintptr_t>(ledge.windowId));
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    RECT rectangle;
+    if ((style & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE)) != WS_VISIBLE ||
+        !GetWindowRect(window, &rectangle) ||
+        !same(inRabbitPixels(visibleFrame(window, rectangle)), ledge.frame)) {
+        return false;
+    }
+    // The screen row of the edge lies within the rabbit pixel's block of rows.
+    const int s = displayScale;
+    HWND front = WindowFromPoint({at.middle * s + s / 2, ledge.top * s + s - 1});
+    return front != nullptr && GetAncestor(front, GA_ROOT) == window;
 }
 
 void watchWindows(HWND window, UINT message) {

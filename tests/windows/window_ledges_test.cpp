@@ -146,3 +146,24 @@ TEST_F(WindowLedgesTest, AnotherProgramsWindowEventsMakeTheRabbitLookAgain) {
     }
     DestroyWindow(sink);
 }
+
+TEST_F(WindowLedgesTest, StandingStillTheRabbitSeesWhetherItsWindowMovedOrWasCovered) {
+    HelperProgram editor, cover;
+    HWND window = open(editor, L"editor", 200, 400);
+    ASSERT_NE(window, nullptr);
+    const Desk desk = readDesk();
+    const DeskWindow* under = onDesk(desk, window);
+    ASSERT_NE(under, nullptr);
+    const Ledge ledge = {under->id, under->frame.top, under->frame};
+    const Footing at = {under->frame.left + 30, under->frame.top - 1};
+    EXPECT_TRUE(standsAsBefore(desk, ledge, at));
+    // Another window in front of the edge under the rabbit's middle, then gone again.
+    ASSERT_NE(
+        open(cover, L"cover", at.middle * displayScale - 20, under->frame.top * displayScale - 20),
+        nullptr);
+    EXPECT_FALSE(standsAsBefore(desk, ledge, at));
+    ASSERT_TRUE(command(L"close", L"cover"));
+    EXPECT_TRUE(pumpUntil([&] { return standsAsBefore(desk, ledge, at); }));
+    ASSERT_EQ(HelperProgram::run(STAND_IN, L"move editor 210 400 300 200"), 0);
+    EXPECT_FALSE(standsAsBefore(desk, ledge, at));
+}
