@@ -91,10 +91,6 @@ const DeskWindow* windowStoodOn() {
     return nullptr;
 }
 
-bool sameRect(const ScreenRect& a, const ScreenRect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // The window under the rabbit moved or changed its size: the rabbit goes along, at the same
 // place on its top edge.
 void ride() {

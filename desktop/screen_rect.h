@@ -8,3 +8,7 @@ struct ScreenRect {
     int right;
     int bottom;
 };
+
+inline bool sameRect(const ScreenRect& a, const ScreenRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}

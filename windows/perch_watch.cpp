@@ -9,7 +9,21 @@
 namespace {
 constexpr UINT LOOK_INTERVAL_MS = 250;
 
+// What the quarter-second look compares with.
 Desk lastRead;
+
+const Desk& readForRabbit() {
+    lastRead = readDesk();
+    return lastRead;
+}
+
+// The moves of the window under the rabbit are heard as they happen, and each look puts the
+// next quarter-second look off: a rabbit that walks or falls looks on its own frames.
+void afterLook() {
+    const std::optional<Ledge> ledge = ledgeStoodOn();
+    followWindow(ledge ? ledge->windowId : FLOOR);
+    SetTimer(mainWindow, LOOK_AT_DESK_TIMER, LOOK_INTERVAL_MS, nullptr);
+}
 } // namespace
 
 void walkOnWindows(bool on) {
@@ -18,8 +32,8 @@ void walkOnWindows(bool on) {
     }
     if (on) {
         watchWindows(mainWindow, LOOK_AT_DESK_MESSAGE);
-        startPerching(readDesk());
-        lookAtDeskNow();
+        startPerching(readForRabbit());
+        afterLook();
     } else {
         stopPerching();
         stopWatchingWindows();
@@ -28,34 +42,29 @@ void walkOnWindows(bool on) {
 }
 
 void lookAtDeskNow() {
-    if (!perching()) {
-        return;
+    if (perching()) {
+        lookAtDesk(readForRabbit());
+        afterLook();
     }
-    lastRead = readDesk();
-    lookAtDesk(lastRead);
-    const std::optional<Ledge> ledge = ledgeStoodOn();
-    followWindow(ledge ? ledge->windowId : FLOOR);
-    // Each look puts the next quarter-second look off: a rabbit that walks or falls looks
-    // on its own frames.
-    SetTimer(mainWindow, LOOK_AT_DESK_TIMER, LOOK_INTERVAL_MS, nullptr);
 }
 
 void lookAgainIfChanged() {
     const std::optional<Ledge> ledge = ledgeStoodOn();
-    if (ledge && standsAsBefore(lastRead, *ledge, rabbitFooting())) {
-        return;
+    if (!ledge || !standsAsBefore(lastRead, *ledge, rabbitFooting())) {
+        lookAtDeskNow();
     }
-    lookAtDeskNow();
 }
 
 void letGoAfterDrag() {
     if (perching()) {
-        letGoOfRabbit(readDesk());
+        letGoOfRabbit(readForRabbit());
+        afterLook();
     }
 }
 
 void perchAtNewScale() {
     if (perching()) {
-        perchRescaled(readDesk());
+        perchRescaled(readForRabbit());
+        afterLook();
     }
 }

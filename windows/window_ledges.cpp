@@ -122,12 +122,9 @@ Desk readDesk() {
 
 bool standsAsBefore(const Desk& desk, const Ledge& ledge, const Footing& at) {
     const std::vector<DeskMonitor> monitors = readMonitorAreas();
-    const auto same = [](const ScreenRect& a, const ScreenRect& b) {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-    };
     if (!std::equal(monitors.begin(), monitors.end(), desk.monitors.begin(), desk.monitors.end(),
-                    [&](const DeskMonitor& a, const DeskMonitor& b) {
-                        return same(a.area, b.area) && same(a.work, b.work);
+                    [](const DeskMonitor& a, const DeskMonitor& b) {
+                        return sameRect(a.area, b.area) && sameRect(a.work, b.work);
                     })) {
         return false;
     }
@@ -139,7 +136,7 @@ bool standsAsBefore(const Desk& desk, const Ledge& ledge, const Footing& at) {
     RECT rectangle;
     if ((style & (WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE)) != WS_VISIBLE ||
         !GetWindowRect(window, &rectangle) ||
-        !same(inRabbitPixels(visibleFrame(window, rectangle)), ledge.frame)) {
+        !sameRect(inRabbitPixels(visibleFrame(window, rectangle)), ledge.frame)) {
         return false;
     }
     // The screen row of the edge lies within the rabbit pixel's block of rows.
