@@ -64,6 +64,8 @@ const TextEntry entries[] = {
     {TextId::SAVE_READ_ERROR, "The save file rabbit.dat could not be read."},
     {TextId::SAVE_WRITE_ERROR, "The save file rabbit.dat could not be written."},
     {TextId::SETTINGS_WRITE_ERROR, "The settings file varnok.ini could not be written."},
+    {TextId::AUTO_START_STAYS, "The rabbit starts with Windows for every user of this computer. "
+                               "To stop that, run it once as administrator and clear this check box."},
 
     {TextId::TRAY_SHOW, "&Show Rabbit"},
     {TextId::TRAY_LANGUAGE, "&Language"},

@@ -62,6 +62,8 @@ const TextEntry entries[] = {
     {TextId::SAVE_READ_ERROR, "无法读取存档文件 rabbit.dat！"},
     {TextId::SAVE_WRITE_ERROR, "无法写入存档文件 rabbit.dat！"},
     {TextId::SETTINGS_WRITE_ERROR, "无法写入设置文件 varnok.ini！"},
+    {TextId::AUTO_START_STAYS, "兔子已设置为这台电脑所有用户开机时自动运行。"
+                               "要取消，请以管理员身份运行兔子一次，再取消勾选。"},
 
     {TextId::TRAY_SHOW, "显示兔子(&H)"},
     {TextId::TRAY_LANGUAGE, "语言(&L)"},

@@ -89,7 +89,9 @@ TEST(LanguageTest, FollowsTheDisplayLanguageAndTheSettingsFile) {
         const Preferences read = parsePreferences(file);
         EXPECT_EQ(read.language, k.want) << k.value;
         if (k.want) {
-            EXPECT_EQ(parsePreferences(preferencesText(read)).language, k.want) << k.value;
+            const std::string written =
+                preferencesTextWith("", LANGUAGE_KEY, preferenceText(read.language));
+            EXPECT_EQ(parsePreferences(written).language, k.want) << k.value;
         }
     }
 }
