@@ -67,6 +67,8 @@ enum class TextId {
     SAVE_READ_ERROR,
     SAVE_WRITE_ERROR,
     SETTINGS_WRITE_ERROR,
+    // Start with Windows.
+    AUTO_START_STAYS,
     // The notification icon's menu.
     TRAY_SHOW,
     TRAY_LANGUAGE,

@@ -63,6 +63,8 @@ const TextEntry entries[] = {
     {TextId::SAVE_READ_ERROR, "文件讀錯誤!!"},
     {TextId::SAVE_WRITE_ERROR, "文件寫入錯誤!!"},
     {TextId::SETTINGS_WRITE_ERROR, "設定檔 varnok.ini 寫入錯誤!!"},
+    {TextId::AUTO_START_STAYS, "兔子已設定為這部電腦所有使用者開機時自動執行。"
+                               "若要取消，請以系統管理員身分執行兔子一次，再取消勾選。"},
 
     {TextId::TRAY_SHOW, "顯示兔子(&H)"},
     {TextId::TRAY_LANGUAGE, "語言(&L)"},

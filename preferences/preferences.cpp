@@ -1,22 +1,13 @@
-// The settings file's text: reading it leniently, writing it whole.
+// The settings file's text: reading it leniently, changing one setting's line at a time.
 #include "preferences/preferences.h"
 
 #include <cstdint>
+#include <set>
 
-#include "language/ascii_case.h"
+#include "preferences/ini_lines.h"
 
 namespace {
-const char BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
 const char SECTION[] = "varnok";
-
-std::string trimmed(const std::string& text) {
-    const char* blanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
 
 // Well-formed UTF-8 without control characters other than tabs and line ends.
 bool isText(const std::string& bytes) {
@@ -57,17 +48,17 @@ int sizeOf(const std::string& value) {
 }
 
 void take(Preferences& chosen, const std::string& key, const std::string& value) {
-    if (key == "size") {
+    if (key == SIZE_KEY) {
         chosen.size = sizeOf(value);
-    } else if (key == "ghost") {
+    } else if (key == GHOST_KEY) {
         chosen.ghost = flagOf(value, Preferences().ghost);
-    } else if (key == "perch") {
+    } else if (key == PERCH_KEY) {
         chosen.perch = flagOf(value, Preferences().perch);
-    } else if (key == "hotkey" && !parseHotkey(value, chosen.hotkey)) {
+    } else if (key == HOTKEY_KEY && !parseHotkey(value, chosen.hotkey)) {
         chosen.hotkey = Hotkey();
-    } else if (key == "language") {
+    } else if (key == LANGUAGE_KEY) {
         chosen.language = languageOfKey(value);
-    } else if (key == "skin") {
+    } else if (key == SKIN_KEY) {
         chosen.skin = value;
     }
 }
@@ -75,43 +66,41 @@ void take(Preferences& chosen, const std::string& key, const std::string& value)
 
 Preferences parsePreferences(const std::string& text) {
     Preferences chosen;
-    std::string body = text.compare(0, 3, BYTE_ORDER_MARK) == 0 ? text.substr(3) : text;
-    if (!isText(body)) {
+    if (!isText(text.substr(iniBodyBegin(text)))) {
         return chosen;
     }
-    bool inSection = false;
-    for (std::size_t start = 0; start < body.size();) {
-        std::size_t end = body.find('\n', start);
-        if (end == std::string::npos) {
-            end = body.size();
-        }
-        const std::string line = trimmed(body.substr(start, end - start));
-        start = end + 1;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            inSection = asciiLower(trimmed(line.substr(1, line.size() - 2))) == SECTION;
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        if (inSection && equals != std::string::npos) {
-            take(chosen, asciiLower(trimmed(line.substr(0, equals))),
-                 trimmed(line.substr(equals + 1)));
+    // A key written twice counts the first time: the line that a change rewrites.
+    std::set<std::string> seen;
+    for (const IniLine& line : iniLines(text)) {
+        if (line.section == SECTION && !line.key.empty() && seen.insert(line.key).second) {
+            take(chosen, line.key, iniValue(text, line));
         }
     }
     return chosen;
 }
 
-std::string preferencesText(const Preferences& chosen) {
-    std::string text = std::string("[") + SECTION + "]\r\nsize=" + std::to_string(chosen.size) +
-                       "\r\nghost=" + (chosen.ghost ? "1" : "0") +
-                       "\r\nhotkey=" + hotkeyText(chosen.hotkey) + "\r\n";
-    if (chosen.perch) {
-        text += "perch=1\r\n";
-    }
-    if (chosen.language) {
-        text += std::string("language=") + languageKey(*chosen.language) + "\r\n";
-    }
-    if (!chosen.skin.empty()) {
-        text += "skin=" + chosen.skin + "\r\n";
-    }
-    return text;
+std::string preferenceText(int size) {
+    return std::to_string(size);
+}
+
+std::string preferenceText(bool on) {
+    return on ? "1" : "0";
+}
+
+std::string preferenceText(const Hotkey& hotkey) {
+    return hotkeyText(hotkey);
+}
+
+std::string preferenceText(const std::optional<Language>& language) {
+    return language ? languageKey(*language) : "";
+}
+
+std::string preferenceText(const std::string& skin) {
+    return skin;
+}
+
+std::string preferencesTextWith(const std::string& text, const char* key,
+                                const std::string& value) {
+    const bool readable = isText(text.substr(iniBodyBegin(text)));
+    return withIniValue(readable ? text : std::string(), SECTION, key, value);
 }

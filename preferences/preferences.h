@@ -28,12 +28,30 @@ struct Preferences {
     bool perch = false;
 };
 
+// The keys of the file's [varnok] section.
+constexpr char SIZE_KEY[] = "size";
+constexpr char GHOST_KEY[] = "ghost";
+constexpr char PERCH_KEY[] = "perch";
+constexpr char HOTKEY_KEY[] = "hotkey";
+constexpr char LANGUAGE_KEY[] = "language";
+constexpr char SKIN_KEY[] = "skin";
+
 // The file's text, UTF-8: a [varnok] section with size=, ghost=, perch=, hotkey=, language= and
 // skin=.
-// Keys and names in any case; anything unknown, malformed or out of range leaves that setting at
-// its default; text that is not UTF-8 leaves them all there.
+// Keys and names in any case, a key written twice counting the first time; anything unknown,
+// malformed or out of range leaves that setting at its default; text that is not UTF-8 leaves
+// them all there.
 Preferences parsePreferences(const std::string& text);
-// The whole file, CRLF line ends; perch= only while the rabbit walks on windows, language= only
-// once a language has been chosen, skin= only while a set is chosen (an absent or empty skin=
-// reads as the built-in pictures).
-std::string preferencesText(const Preferences& chosen);
+
+// A setting's value as the file writes it: a number, 0 or 1, the hotkey's or the language's
+// name (empty for none), the picture set's folder (empty for the built-in pictures).
+std::string preferenceText(int size);
+std::string preferenceText(bool on);
+std::string preferenceText(const Hotkey& hotkey);
+std::string preferenceText(const std::optional<Language>& language);
+std::string preferenceText(const std::string& skin);
+
+// The file's text with one setting's line changed, or added, and every other byte kept. A text
+// that is not UTF-8, of which nothing could be read, gives way to a [varnok] section of that one
+// line, so that the change is read at the next start.
+std::string preferencesTextWith(const std::string& text, const char* key, const std::string& value);

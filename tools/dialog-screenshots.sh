@@ -20,7 +20,7 @@ dpi=${3:-96}
 language=${4:-zh-Hant}
 # The dialogs' and the adoption question's captions in the language.
 case $language in
-zh-Hans) captions=(关于 恭喜 状态 物品 设定 领养新兔子) ;;
+zh-Hans) captions=(关于 恭喜 状态 物品 设置 领养新兔子) ;;
 en) captions=(About Congratulations Status Items Settings 'Adopt a Rabbit') ;;
 *) captions=(關於 恭喜 狀態 物品 設定 領養新兔子) ;;
 esac

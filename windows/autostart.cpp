@@ -49,6 +49,11 @@ bool deleteRunValue(HKEY root) {
     RegCloseKey(key);
     return true;
 }
+
+bool runValueThere(HKEY root) {
+    return RegGetValueW(root, RUN_SUBKEY, RUN_VALUE_NAME, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
+}
 } // namespace
 
 HKEY autoStartRoots[AUTO_START_ROOT_COUNT] = {usualRoots[0], usualRoots[1]};
@@ -69,13 +74,19 @@ void registerAutoStart() {
     autoStart = 0;
 }
 
-void unregisterAutoStart() {
+bool unregisterAutoStart() {
     bool opened = false;
+    bool stays = false;
     for (HKEY root : autoStartRoots) {
         opened = deleteRunValue(root) || opened;
+        stays = runValueThere(root) || stays;
+    }
+    if (stays) {
+        return false;
     }
     if (opened) {
         autoStart = 0;
         saveState();
     }
+    return true;
 }

@@ -18,6 +18,7 @@ void resetAutoStartRoots();
 // Writes the value under the first root that takes it, then sets autoStart to 1 and
 // saves; when no root takes it autoStart is 0 and nothing is saved.
 void registerAutoStart();
-// Deletes the value under every root that can be opened; when one could, sets
-// autoStart to 0 and saves.
-void unregisterAutoStart();
+// Deletes the value under every root that can be opened; when one could, sets autoStart to 0
+// and saves. False, with autoStart left alone, when a value stays under a root that this user
+// may read but not change: the machine's, written by the program run as administrator.
+bool unregisterAutoStart();

@@ -16,26 +16,16 @@ namespace {
 Preferences chosen;
 int sizeInFile = SMALLEST_SIZE;
 
-// rabbit.dat follows a new size in varnok.ini at once: the next start reads the place in
-// that size's pixels.
-void writeChosen() {
-    if (!writePreferencesFile(chosen) || sizeInFile == chosen.size) {
-        return;
-    }
-    sizeInFile = chosen.size;
-    saveState();
-}
-
-// Takes a new value of one setting, puts it in effect and writes the whole file; nothing
-// when the setting has that value already.
+// Takes a new value of one setting, puts it in effect and writes its line of the file; true
+// once the file holds it. Nothing when the setting has that value already.
 template <typename Value, typename Apply>
-void change(Value Preferences::*setting, const Value& value, Apply apply) {
+bool change(const char* key, Value Preferences::*setting, const Value& value, Apply apply) {
     if (chosen.*setting == value) {
-        return;
+        return false;
     }
     chosen.*setting = value;
     apply();
-    writeChosen();
+    return writePreference(key, preferenceText(value));
 }
 } // namespace
 
@@ -53,16 +43,20 @@ int sizeOnDisk() {
 }
 
 void setGhostMode(bool on) {
-    change(&Preferences::ghost, on, [] { updateGhostMode(mainWindow); });
+    change(GHOST_KEY, &Preferences::ghost, on, [] { updateGhostMode(mainWindow); });
 }
 
 void setPerching(bool on) {
-    change(&Preferences::perch, on, [on] { walkOnWindows(on); });
+    change(PERCH_KEY, &Preferences::perch, on, [on] { walkOnWindows(on); });
 }
 
 void setRabbitSize(int size) {
-    if (rabbitSizeOffered(size)) {
-        change(&Preferences::size, size, [size] { drawRabbitAt(size); });
+    // rabbit.dat follows a new size in varnok.ini at once: the next start reads the place in
+    // that size's pixels.
+    if (rabbitSizeOffered(size) &&
+        change(SIZE_KEY, &Preferences::size, size, [size] { drawRabbitAt(size); })) {
+        sizeInFile = size;
+        saveState();
     }
 }
 
@@ -70,7 +64,7 @@ bool setHotkey(const Hotkey& wanted) {
     if (!registerHotkey(trayWindow, wanted)) {
         return false;
     }
-    change(&Preferences::hotkey, wanted, [] {});
+    change(HOTKEY_KEY, &Preferences::hotkey, wanted, [] {});
     // Without the icon, the hotkey may be the only way back to a ghost rabbit.
     updateGhostMode(mainWindow);
     return true;
@@ -78,7 +72,7 @@ bool setHotkey(const Hotkey& wanted) {
 
 // Choosing the language Windows asks for is a choice too: it stays when Windows changes.
 void setLanguage(Language language) {
-    change(&Preferences::language, std::optional<Language>(language), [language] {
+    change(LANGUAGE_KEY, &Preferences::language, std::optional<Language>(language), [language] {
         setCurrentLanguage(language);
         reloadRabbitMenu();
     });
@@ -88,6 +82,6 @@ bool setSkin(const std::string& name) {
     if (!wearSkin(name)) {
         return false;
     }
-    change(&Preferences::skin, name, [] {});
+    change(SKIN_KEY, &Preferences::skin, name, [] {});
     return true;
 }

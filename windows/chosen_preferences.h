@@ -1,5 +1,5 @@
 // The user's choices of varnok.ini, and the one place that changes them: each change is
-// applied to the rabbit at once and the whole file written. What the file holds is kept
+// applied to the rabbit at once and its one line of the file written. What the file holds is kept
 // apart from what is in effect: the rabbit may be drawn smaller than its remembered size
 // where the screen does not offer that one, and ghost mode waits for a way back to the
 // rabbit (the notification icon or the hotkey).

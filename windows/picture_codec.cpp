@@ -3,9 +3,15 @@
 
 #include <wincodec.h>
 
+#include "skin/picture_format.h"
 #include "skin/set_names.h"
 
 namespace {
+HRESULT factoryDecoder(IWICImagingFactory* factory, const GUID& container, const GUID& vendor,
+                       IWICBitmapDecoder** decoder) {
+    return factory->CreateDecoder(container, &vendor, decoder);
+}
+
 constexpr UINT BGRA_BYTES = 4;
 constexpr UINT BGR_BYTES = 3;
 
@@ -45,6 +51,9 @@ std::vector<BYTE> bgrRows(const std::vector<uint32_t>& pixels, PictureSize size,
 }
 } // namespace
 
+HRESULT (*createDecoder)
+(IWICImagingFactory*, const GUID&, const GUID&, IWICBitmapDecoder**) = factoryDecoder;
+
 ImagingSession::ImagingSession()
     : apartment(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {
     // The first factory, which every Windows since Vista has; the second needs Windows 8.
@@ -68,16 +77,17 @@ DecodedPicture ImagingSession::decode(const std::string& file,
     ComRef<IWICStream> stream;
     ComRef<IWICBitmapDecoder> decoder;
     ComRef<IWICBitmapFrameDecode> frame;
-    GUID container = {};
+    const PictureFormat format = pictureFormatOf(file);
+    const GUID& container =
+        format == PictureFormat::PNG ? GUID_ContainerFormatPng : GUID_ContainerFormatBmp;
     UINT width = 0;
     UINT height = 0;
-    if (factory == nullptr || FAILED(factory->CreateStream(stream.put())) ||
+    if (factory == nullptr || format == PictureFormat::NONE ||
+        FAILED(factory->CreateStream(stream.put())) ||
         FAILED(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(const_cast<char*>(file.data())),
                                             static_cast<DWORD>(file.size()))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.put())) ||
-        FAILED(decoder->GetContainerFormat(&container)) ||
-        (container != GUID_ContainerFormatPng && container != GUID_ContainerFormatBmp) ||
+        FAILED(createDecoder(factory, container, GUID_VendorMicrosoft, decoder.put())) ||
+        FAILED(decoder->Initialize(stream.get(), WICDecodeMetadataCacheOnDemand)) ||
         FAILED(decoder->GetFrame(0, frame.put())) || FAILED(frame->GetSize(&width, &height))) {
         return picture;
     }

@@ -13,6 +13,12 @@
 #include "skin/picture_catalogue.h"
 
 struct IWICImagingFactory;
+struct IWICBitmapDecoder;
+
+// Every decoder the program makes comes from here: the factory's CreateDecoder, for exactly
+// one container and vendor, or a test's stand-in that sees which.
+extern HRESULT (*createDecoder)(IWICImagingFactory* factory, const GUID& container,
+                                const GUID& vendor, IWICBitmapDecoder** decoder);
 
 enum class Decoding { DONE, NOT_A_PICTURE, WRONG_SIZE };
 
@@ -31,6 +37,8 @@ class ImagingSession {
     ImagingSession& operator=(const ImagingSession&) = delete;
 
     // A PNG or BMP file, if `sizeAllowed` takes its size: asked before any pixel is decoded.
+    // Only Microsoft's decoder of the format the file's signature names reads it, never a
+    // codec another program installed.
     DecodedPicture decode(const std::string& file,
                           const std::function<bool(PictureSize)>& sizeAllowed) const;
     // 0x00RRGGBB pixels as a PNG file of 24-bit colour; empty when that fails.

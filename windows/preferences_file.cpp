@@ -22,32 +22,43 @@ std::wstring preferencesPath() {
     return besideSaveFile(FILE_NAME);
 }
 
-std::string readWhole(HANDLE file) {
-    std::string text(LARGEST_FILE + 1, '\0');
+// False for a file too large to be a settings file, which is then never taken for one.
+bool readWhole(HANDLE file, std::string& bytes) {
+    bytes.assign(LARGEST_FILE + 1, '\0');
     DWORD got = 0;
-    if (!ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &got, nullptr) ||
+    if (!ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &got, nullptr) ||
         got > LARGEST_FILE) {
-        return std::string();
+        return false;
     }
-    text.resize(got);
-    return text;
+    bytes.resize(got);
+    return true;
+}
+
+// The file's bytes as they are now, nothing without the file; false when it is there but
+// cannot be read, so that a change never writes over what it could not keep.
+bool readCurrentText(const std::wstring& path, std::string& bytes) {
+    bytes.clear();
+    HANDLE file = openFileWhenFree(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    const bool read = readWhole(file, bytes);
+    CloseHandle(file);
+    return read;
 }
 } // namespace
 
 Preferences readPreferencesFile() {
-    HANDLE file = openFileWhenFree(preferencesPath(), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-    if (file == INVALID_HANDLE_VALUE) {
-        return Preferences();
-    }
-    const Preferences read = parsePreferences(readWhole(file));
-    CloseHandle(file);
-    return read;
+    std::string current;
+    return readCurrentText(preferencesPath(), current) ? parsePreferences(current) : Preferences();
 }
 
-bool writePreferencesFile(const Preferences& chosen) {
+bool writePreference(const char* key, const std::string& value) {
     const std::wstring path = preferencesPath();
     const std::wstring newPath = path + NEW_FILE_SUFFIX;
-    if (path.empty() || !writeWholeFile(newPath, preferencesText(chosen)) ||
+    std::string current;
+    if (path.empty() || !readCurrentText(path, current) ||
+        !writeWholeFile(newPath, preferencesTextWith(current, key, value)) ||
         !swapInNewFile(path, newPath)) {
         DeleteFileW(newPath.c_str());
         showReport(text(TextId::SETTINGS_WRITE_ERROR), text(TextId::WARNING_CAPTION));

@@ -31,14 +31,17 @@ void reloadRabbitMenu() {
     HMENU oldMenu = popupMenu;
     menuBar = loadMenuInLanguage(IDR_MAIN_MENU);
     popupMenu = GetSubMenu(menuBar, 0);
-    const int count = GetMenuItemCount(oldMenu);
-    for (int position = 0; position < count; ++position) {
-        const UINT state = GetMenuState(oldMenu, static_cast<UINT>(position), MF_BYPOSITION);
-        EnableMenuItem(popupMenu, static_cast<UINT>(position),
-                       MF_BYPOSITION | ((state & MF_GRAYED) != 0 ? MF_GRAYED : MF_ENABLED));
-    }
     for (const auto& item : retitled) {
         retitle(item.first, item.second);
+    }
+    // Only now: a retitle enables its item, which a sleeping or dead rabbit's menu greys.
+    const int count = GetMenuItemCount(oldMenu);
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOW state = {};
+        state.cbSize = sizeof state;
+        state.fMask = MIIM_STATE;
+        GetMenuItemInfoW(oldMenu, static_cast<UINT>(position), TRUE, &state);
+        SetMenuItemInfoW(popupMenu, static_cast<UINT>(position), TRUE, &state);
     }
     DestroyMenu(oldBar);
 }

@@ -63,6 +63,21 @@ std::wstring hashName(const std::wstring& path) {
     return CLAIM_PREFIX + std::wstring(digits);
 }
 
+enum class Claim { TAKEN, HELD, HELD_OUT_OF_REACH };
+
+// The claim for this start, or whether another rabbit holds it. A rabbit run as administrator
+// holds one that a start with fewer rights may not open, which shows it is there all the same;
+// a claim that fails for any other reason leaves the folder to this start.
+Claim askForClaim(const std::wstring& name, HANDLE& claim) {
+    // Per session: a rabbit of another session could not be shown here.
+    claim = CreateMutexW(nullptr, TRUE, (L"Local\\" + name).c_str());
+    const DWORD why = GetLastError();
+    if (claim == nullptr) {
+        return why == ERROR_ACCESS_DENIED ? Claim::HELD_OUT_OF_REACH : Claim::TAKEN;
+    }
+    return why == ERROR_ALREADY_EXISTS ? Claim::HELD : Claim::TAKEN;
+}
+
 // Unhides the running rabbit as a click on its icon would, and lets it bring an open
 // dialog to the front, which only the program the user started may do.
 void showRunningRabbit(HWND running) {
@@ -80,22 +95,23 @@ const std::wstring& folderClaimName() {
 
 bool claimRabbitFolder() {
     const std::wstring& name = folderClaimName();
-    // Per session: a rabbit of another session could not be shown here.
-    HANDLE claim = CreateMutexW(nullptr, TRUE, (L"Local\\" + name).c_str());
-    if (claim == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) {
-        return true;
-    }
-    for (int step = 0; step < WAIT_STEPS; ++step) {
+    HANDLE claim = nullptr;
+    Claim state = askForClaim(name, claim);
+    for (int step = 0; state != Claim::TAKEN && step < WAIT_STEPS; ++step) {
         HWND running = FindWindowW(TRAY_CLASS, name.c_str());
         if (running != nullptr) {
             showRunningRabbit(running);
             return false;
         }
-        // The other rabbit ended: the claim and the folder are this start's now.
-        const DWORD waited = WaitForSingleObject(claim, WAIT_STEP_MS);
-        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
-            return true;
+        if (state == Claim::HELD) {
+            // The other rabbit ended: the claim and the folder are this start's now.
+            const DWORD waited = WaitForSingleObject(claim, WAIT_STEP_MS);
+            state = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED ? Claim::TAKEN : state;
+        } else {
+            // Nothing to wait on: the claim is asked for again a moment later.
+            Sleep(WAIT_STEP_MS);
+            state = askForClaim(name, claim);
         }
     }
-    return false;
+    return state == Claim::TAKEN;
 }

@@ -280,7 +280,7 @@ test_on_a_large_screen_a_restart_keeps_ghost_mode_and_size() {
     tray_choose Down Down Return || return
     tray_choose Up Return || return
     wait_for_rabbit_exit || return
-    expect_eq "varnok.ini" "$(printf '[varnok]\r\nsize=2\r\nghost=1\r\nhotkey=\r\n')" \
+    expect_eq "varnok.ini" "$(printf '[varnok]\r\nsize=2\r\nghost=1\r\n')" \
         "$(cat "$RABBIT_DIR/varnok.ini")" || return
     expect_save "$(rabbit_hex posX=235 posY=106)" || return
     restart_rabbit || return
@@ -323,7 +323,7 @@ test_a_language_chosen_from_the_tray_is_spoken_at_once_and_after_a_restart() {
     choose 0 || return
     answer_box About || return
     choose_exit || return
-    expect_eq "varnok.ini" "$(printf '[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nlanguage=en\r\n')" \
+    expect_eq "varnok.ini" "$(printf '[varnok]\r\nlanguage=en\r\n')" \
         "$(cat "$RABBIT_DIR/varnok.ini")" || return
     restart_rabbit || return
     choose 0 || return
@@ -344,6 +344,21 @@ test_a_rabbit_drawn_smaller_than_its_size_keeps_the_size_in_both_files() {
     wait_for_rabbit_exit || return
     settings_unchanged || return
     expect_save "$(rabbit_hex posX=235 posY=106)"
+}
+
+# A user's own lines in varnok.ini (LF line ends here) survive a change from the menu: the
+# one new line goes at the end of the program's section.
+test_ghost_mode_from_the_tray_keeps_the_users_own_lines_in_the_settings_file() {
+    start_tray || return
+    start_rabbit_with_settings '; my rabbit\n[varnok]\nsize=1\nfuture=yes\n\n[other tool]\nghost=0\n' \
+        "$(rabbit_hex)" || return
+    wait_until 5 tray_icon >/dev/null || fail "no icon in the notification area" || return
+    tray_choose Down Down Return || return
+    tray_choose Up Return || return
+    wait_for_rabbit_exit || return
+    expect_eq "varnok.ini" \
+        "$(printf '; my rabbit\n[varnok]\nsize=1\nfuture=yes\nghost=1\n\n[other tool]\nghost=0\n' | od -c)" \
+        "$(od -c "$RABBIT_DIR/varnok.ini")"
 }
 
 # A second start from the rabbit's folder shows it and ends, touching neither file; a start

@@ -44,6 +44,15 @@ TEST(LanguageTest, EveryTextIsThereOnceInEveryLanguageWithTheSameBlanks) {
     }
 }
 
+// A mainland reader expects the full-width ！ and ？ in a Chinese sentence.
+TEST(LanguageTest, SimplifiedChineseHasNoAsciiExclamationOrQuestionMark) {
+    const TextTable& table = textTableOf(Language::SIMPLIFIED_CHINESE);
+    for (std::size_t e = 0; e < table.count; ++e) {
+        EXPECT_EQ(std::string(table.entries[e].text).find_first_of("!?"), std::string::npos)
+            << table.entries[e].text;
+    }
+}
+
 TEST(LanguageTest, FollowsTheDisplayLanguageAndTheSettingsFile) {
     const struct {
         unsigned displayId;
@@ -80,7 +89,9 @@ TEST(LanguageTest, FollowsTheDisplayLanguageAndTheSettingsFile) {
         const Preferences read = parsePreferences(file);
         EXPECT_EQ(read.language, k.want) << k.value;
         if (k.want) {
-            EXPECT_EQ(parsePreferences(preferencesText(read)).language, k.want) << k.value;
+            const std::string written =
+                preferencesTextWith("", LANGUAGE_KEY, preferenceText(read.language));
+            EXPECT_EQ(parsePreferences(written).language, k.want) << k.value;
         }
     }
 }
@@ -99,8 +110,8 @@ TEST(LanguageTest, EachLanguagePutsTheWholeNameInItsOwnSentence) {
         const char* hungry;
     } cases[] = {
         {Language::TRADITIONAL_CHINESE, "你的長長長長長長長長已經很餓了，再不餵他，就會死的!"},
-        {Language::SIMPLIFIED_CHINESE, "你的長長長長長長長長已经很饿了，再不喂它，就会死的!"},
-        {Language::ENGLISH, "長長長長長長長長 is very hungry. Feed it soon, or it will die!"},
+        {Language::SIMPLIFIED_CHINESE, "你的長長長長長長長長已经很饿了，再不喂它就会饿死！"},
+        {Language::ENGLISH, "長長長長長長長長 is very hungry. Feed it soon, or it will die."},
     };
     for (const auto& c : cases) {
         setCurrentLanguage(c.language);

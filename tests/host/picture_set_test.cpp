@@ -1,5 +1,6 @@
 // The rules of picture sets: which files count, which folder names stay in skins\, the size
-// each picture keeps, the background rule on decoded pixels, and the template's readme.
+// each picture keeps, which files a decoder may see, the background rule on decoded pixels, and
+// the template's readme.
 #include <set>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 
 #include "skin/background_rule.h"
 #include "skin/picture_catalogue.h"
+#include "skin/picture_format.h"
 #include "skin/set_names.h"
 #include "skin/template_readme.h"
 
@@ -34,6 +36,29 @@ TEST(PictureSetRulesTest, CountOnlyTheNumberedPictureFiles) {
         EXPECT_EQ(pictureOfFile(file.name).value_or(0), file.id) << file.name;
     }
     EXPECT_EQ(pngFileName(133), "133.png");
+}
+
+// Whatever the file is called: a TIFF, a JPEG or a text named 133.png is no picture.
+TEST(PictureSetRulesTest, KnowAPngOrBmpByItsOwnFirstBytes) {
+    using namespace std::string_literals;
+    const struct {
+        std::string bytes;
+        PictureFormat format;
+    } files[] = {
+        {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, PictureFormat::PNG},
+        {"BM\x36\0\0\0"s, PictureFormat::BMP},
+        {"\x89PNG\r\n\x1a"s, PictureFormat::NONE},
+        {"\x89PNG\n\x1a\n\0"s, PictureFormat::NONE},
+        {"II*\0\x08\0\0\0"s, PictureFormat::NONE},
+        {"MM\0*"s, PictureFormat::NONE},
+        {"\xFF\xD8\xFF\xE0"s, PictureFormat::NONE},
+        {"bm"s, PictureFormat::NONE},
+        {"B"s, PictureFormat::NONE},
+        {""s, PictureFormat::NONE},
+    };
+    for (const auto& file : files) {
+        EXPECT_EQ(pictureFormatOf(file.bytes), file.format) << file.bytes;
+    }
 }
 
 TEST(PictureSetRulesTest, TakeOnlyNamesThatStayOneFolderInSkins) {

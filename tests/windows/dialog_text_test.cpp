@@ -33,7 +33,7 @@ const DialogUnderTest dialogs[] = {
     {IDD_BONUS, bonusDlgProc, {"恭喜", "恭喜", "Congratulations"}},
     {IDD_ITEMS, itemsDlgProc, {"物品", "物品", "Items"}},
     {IDD_STATUS, statusDlgProc, {"狀態", "状态", "Status"}},
-    {IDD_SETTINGS, settingsDlgProc, {"設定", "设定", "Settings"}},
+    {IDD_SETTINGS, settingsDlgProc, {"設定", "设置", "Settings"}},
     {IDD_HOTKEY, hotkeyDlgProc, {"快速鍵", "快捷键", "Hotkey"}},
 };
 

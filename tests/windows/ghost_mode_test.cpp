@@ -65,13 +65,13 @@ TEST_F(GhostModeTest, ClicksGoThroughAndTheSpecifiedStylesComeBack) {
     clicksBelow = 0;
     const bool clicked = clickAt(belly);
     pumpMessages(200);
-    EXPECT_EQ(preferencesFileText(), "[varnok]\r\nsize=1\r\nghost=1\r\nhotkey=\r\n");
+    EXPECT_EQ(preferencesFileText(), "[varnok]\r\nghost=1\r\n");
 
     setGhostMode(false);
     pumpMessages(100);
     EXPECT_EQ(GetWindowLongPtrW(mainWindow, GWL_EXSTYLE), styles);
     EXPECT_EQ(WindowFromPoint(belly), mainWindow);
-    EXPECT_EQ(preferencesFileText(), "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\n");
+    EXPECT_EQ(preferencesFileText(), "[varnok]\r\nghost=0\r\n");
     DestroyWindow(below);
     if (!clicked) {
         GTEST_SKIP() << NO_MOUSE_INPUT;

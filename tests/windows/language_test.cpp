@@ -4,8 +4,12 @@
 #include <windows.h>
 
 #include <cwctype>
+#include <functional>
+#include <initializer_list>
 #include <string>
 
+#include "life/life_clock.h"
+#include "rabbit/pet_record.h"
 #include "res/resource.h"
 #include "save_test_files.h"
 #include "win_test_support.h"
@@ -64,6 +68,25 @@ std::string shapeOf(HMENU menu, bool keysRequired, std::string& keyFaults) {
         }
     }
     return shape;
+}
+
+// Every item of the rabbit's menu, position by position: its state and, with `titles`, its
+// title.
+std::string rabbitMenuItems(bool titles) {
+    std::string items;
+    for (int i = 0; i < GetMenuItemCount(popupMenu); ++i) {
+        const UINT position = static_cast<UINT>(i);
+        const UINT state = GetMenuState(popupMenu, position, MF_BYPOSITION);
+        items += std::to_string(state & (MF_GRAYED | MF_DISABLED | MF_CHECKED));
+        items += titles ? " " + itemText(popupMenu, position, MF_BYPOSITION) + "\n" : "\n";
+    }
+    return items;
+}
+
+void commands(std::initializer_list<int> ids) {
+    for (int id : ids) {
+        SendMessageW(mainWindow, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    }
 }
 
 class LanguageTest : public RabbitWindowTest {};
@@ -139,11 +162,56 @@ TEST_F(LanguageTest, AChoiceSwitchesTheMenusAtOnceInTheirStatesAndIsRemembered) 
     EXPECT_NE(GetMenuState(GetSubMenu(tray, TRAY_LANGUAGE_POSITION), 2, MF_BYPOSITION) & MF_CHECKED,
               0u);
     destroyTrayMenu(tray);
-    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()),
-              "[varnok]\r\nsize=1\r\nghost=0\r\nhotkey=\r\nlanguage=en\r\n");
+    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), "[varnok]\r\nlanguage=en\r\n");
     // Back in Traditional Chinese the free activity item keeps the title it was given.
     setLanguage(Language::TRADITIONAL_CHINESE);
     EXPECT_EQ(itemText(popupMenu, IDM_FREE_ACTIVITY, MF_BYCOMMAND), "自由活動");
 }
 
+// A meal, a drink, labour or a toggle of free activity retitles its item, which a switch
+// gives its title again: the item's state stays the rabbit's all the same.
+TEST_F(LanguageTest, EveryItemKeepsItsStateAndTitleAcrossASwitchInEveryRabbitState) {
+    const struct {
+        const char* state;
+        bool rabbit;
+        std::function<void()> reach;
+    } states[] = {
+        {"no rabbit", false, [] {}},
+        {"awake", true,
+         [] {
+             commands({IDM_FREE_ACTIVITY, IDM_FREE_ACTIVITY});
+         }},
+        {"free", true, [] { commands({IDM_FREE_ACTIVITY}); }},
+        {"sleeping", true,
+         [] {
+             commands({IDM_FREE_ACTIVITY, IDM_SLEEP});
+         }},
+        {"dead", true,
+         [] {
+             commands({IDM_FREE_ACTIVITY, IDM_FREE_ACTIVITY});
+             pet.food = 0;
+             // The second tick is a needs step.
+             lifeClockTick();
+             lifeClockTick();
+         }},
+    };
+    for (const auto& s : states) {
+        SCOPED_TRACE(s.state);
+        if (s.rabbit) {
+            writeRabbitSave(200, 150);
+        }
+        ASSERT_NE(createRabbitWindow(), nullptr);
+        s.reach();
+        const std::string itemStates = rabbitMenuItems(false);
+        const std::string items = rabbitMenuItems(true);
+        setLanguage(Language::ENGLISH);
+        EXPECT_EQ(rabbitMenuItems(false), itemStates);
+        setLanguage(Language::TRADITIONAL_CHINESE);
+        EXPECT_EQ(rabbitMenuItems(true), items);
+        destroyRabbitWindow();
+        resetProgramState();
+        removeSaveFile();
+        DeleteFileW(preferencesFileInTestFolder().c_str());
+    }
+}
 } // namespace

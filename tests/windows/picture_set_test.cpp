@@ -3,6 +3,8 @@
 // the built-in pictures, and the menu that lists the sets.
 #include <windows.h>
 
+#include <wincodec.h>
+
 #include <string>
 #include <vector>
 
@@ -47,6 +49,16 @@ void writeSetFile(const std::string& set, const std::string& file, const std::st
 
 std::string png(const std::vector<uint32_t>& pixels, PictureSize size) {
     return ImagingSession().encodePng(pixels, size);
+}
+
+// The decoders asked for while the stand-in is in place: container and vendor of each.
+std::vector<std::pair<GUID, GUID>> decodersMade;
+HRESULT (*realDecoder)(IWICImagingFactory*, const GUID&, const GUID&, IWICBitmapDecoder**);
+
+HRESULT countedDecoder(IWICImagingFactory* factory, const GUID& container, const GUID& vendor,
+                       IWICBitmapDecoder** decoder) {
+    decodersMade.emplace_back(container, vendor);
+    return realDecoder(factory, container, vendor, decoder);
 }
 
 class PictureSetTest : public RabbitWindowTest {
@@ -131,6 +143,36 @@ TEST_F(PictureSetTest, ABadSetLeavesThePicturesAsTheyWereAndNamesItsFirstProblem
     EXPECT_FALSE(fileExists(preferencesFileInTestFolder())) << "nothing is remembered";
 }
 
+// Whatever a file is called, only Microsoft's decoder of the format its first bytes name may
+// read it: a codec another program installed never sees a downloaded set.
+TEST_F(PictureSetTest, OnlyMicrosoftsDecoderOfTheSignaturesFormatReadsAFile) {
+    const std::string standing =
+        png(builtInPicture(STANDING_SPRITE).colours, builtInSize(STANDING_SPRITE));
+    const struct {
+        const char* set;
+        std::string bytes;
+        bool used;
+        std::vector<std::pair<GUID, GUID>> decoders;
+    } sets[] = {
+        {"tiff", "II*" + std::string(1, '\0') + standing.substr(4), false, {}},
+        {"png", standing, true, {{GUID_ContainerFormatPng, GUID_VendorMicrosoft}}},
+    };
+    realDecoder = createDecoder;
+    createDecoder = countedDecoder;
+    for (const auto& set : sets) {
+        SCOPED_TRACE(set.set);
+        writeSetFile(set.set, "133.png", set.bytes);
+        decodersMade.clear();
+        boxes.seen.clear();
+        EXPECT_EQ(setSkin(set.set), set.used);
+        EXPECT_EQ(decodersMade, set.decoders);
+        const std::string refusal = fillIn(TextId::SKIN_NOT_A_PICTURE, {{"file", "133.png"}});
+        EXPECT_EQ(boxes.describe().find(refusal) != std::string::npos, !set.used)
+            << boxes.describe();
+    }
+    createDecoder = realDecoder;
+}
+
 TEST_F(PictureSetTest, TheExportedTemplateReadsBackAsTheBuiltInPictures) {
     exportTemplate();
     ASSERT_EQ(boxes.seen.size(), 1u) << boxes.describe();
@@ -193,6 +235,6 @@ TEST_F(PictureSetTest, TheMenuListsTheSetsByNameWithTheOneInUseChecked) {
     destroyTrayMenu(menu);
     EXPECT_TRUE(runSkinCommand(IDM_SKIN_BUILT_IN));
     EXPECT_EQ(skinInUse(), "");
-    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()).find("skin="), std::string::npos);
+    EXPECT_EQ(readFileBytes(preferencesFileInTestFolder()), "[varnok]\r\nskin=\r\n");
 }
 } // namespace

@@ -1,10 +1,13 @@
 // The settings dialog and start with Windows, against the Wine prefix's own registry.
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <string>
 #include <vector>
 
 #include "dialog_test_support.h"
+#include "language/texts.h"
 #include "rabbit/pet_record.h"
 #include "rabbit/settings.h"
 #include "res/resource.h"
@@ -69,6 +72,43 @@ std::wstring programPath() {
 HKEY unusableRoot() {
     return static_cast<HKEY>(INVALID_HANDLE_VALUE);
 }
+
+// A root whose Run key holds the value and lets this user read it but not change it, as the
+// machine's key does for a user without an administrator's rights; gone with the object.
+class ReadOnlyRunRoot {
+  public:
+    ReadOnlyRunRoot() {
+        RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_READ, nullptr, &root,
+                        nullptr);
+        writeRunValue(root);
+        allowOnRunKey(L"D:P(A;;KR;;;WD)");
+    }
+    ~ReadOnlyRunRoot() {
+        allowOnRunKey(L"D:P(A;;KA;;;WD)");
+        RegCloseKey(root);
+        RegDeleteTreeW(HKEY_CURRENT_USER, name.c_str());
+    }
+    ReadOnlyRunRoot(const ReadOnlyRunRoot&) = delete;
+    ReadOnlyRunRoot& operator=(const ReadOnlyRunRoot&) = delete;
+
+    HKEY root = nullptr;
+
+  private:
+    const std::wstring name =
+        L"Software\\Varnok test machine " + std::to_wstring(GetCurrentProcessId());
+
+    // The owner may always change who may do what.
+    void allowOnRunKey(const wchar_t* rights) const {
+        HKEY run = nullptr;
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        RegOpenKeyExW(root, RUN_SUBKEY, 0, WRITE_DAC, &run);
+        ConvertStringSecurityDescriptorToSecurityDescriptorW(rights, SDDL_REVISION_1, &descriptor,
+                                                             nullptr);
+        RegSetKeySecurity(run, DACL_SECURITY_INFORMATION, descriptor);
+        LocalFree(descriptor);
+        RegCloseKey(run);
+    }
+};
 
 int32_t savedWord(std::size_t offset) {
     const std::string saved = readSaveFileBytes();
@@ -211,6 +251,27 @@ TEST_F(SettingsDialogTest, UntickingRemovesTheValueFromBothRunKeys) {
     EXPECT_EQ(autoStart, 0);
     EXPECT_FALSE(readRunValue(HKEY_LOCAL_MACHINE).present);
     EXPECT_FALSE(readRunValue(HKEY_CURRENT_USER).present);
+}
+
+// Ticked while run as administrator, the program wrote the machine's value; unticked later
+// without those rights, the box stays ticked and says why rather than seem to have worked.
+TEST_F(SettingsDialogTest, AValueThisUserCannotDeleteKeepsTheBoxTickedAndSaysWhy) {
+    const ReadOnlyRunRoot machine;
+    autoStartRoots[0] = machine.root;
+    writeRunValue(HKEY_CURRENT_USER);
+    autoStart = 1;
+    open();
+    boxes.seen.clear();
+    clickButton(dialog, IDC_AUTO_START);
+    EXPECT_EQ(autoStart, 1);
+    EXPECT_TRUE(ticked(IDC_AUTO_START));
+    ASSERT_EQ(boxes.seen.size(), 1u) << boxes.describe();
+    EXPECT_EQ(boxes.seen[0].caption, "設定");
+    EXPECT_EQ(boxes.seen[0].text, text(TextId::AUTO_START_STAYS));
+    EXPECT_TRUE(readRunValue(machine.root).present);
+    EXPECT_FALSE(readRunValue(HKEY_CURRENT_USER).present);
+    closeModeless(dialog, IDOK);
+    EXPECT_EQ(savedWord(AUTO_START_OFFSET), 1);
 }
 
 // Run from its own folder, the program names exactly itself, in double quotes when the

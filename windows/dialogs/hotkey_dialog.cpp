@@ -70,20 +70,14 @@ void initHotkeyDialog(HWND dialog) {
     showHotkeyState(dialog);
 }
 
-void warn(HWND dialog, TextId textId) {
-    wchar_t caption[64] = {};
-    GetWindowTextW(dialog, caption, 64);
-    MessageBoxW(dialog, widen(text(textId)).c_str(), caption, MB_OK | MB_ICONWARNING);
-}
-
 // False, after a box that says why, when the keys cannot become the hotkey.
 bool takeHotkey(HWND dialog, const Hotkey& wanted) {
     if (wanted.key != 0 && !hotkeyAllowed(wanted)) {
-        warn(dialog, TextId::HOTKEY_KEY_REFUSED);
+        warnOver(dialog, TextId::HOTKEY_KEY_REFUSED);
         return false;
     }
     if (!setHotkey(wanted)) {
-        warn(dialog, TextId::HOTKEY_TAKEN_BOX);
+        warnOver(dialog, TextId::HOTKEY_TAKEN_BOX);
         return false;
     }
     return true;

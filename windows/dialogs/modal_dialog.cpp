@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "windows/wide_text.h"
+
 namespace {
 constexpr wchar_t DIALOG_CLASS[] = L"#32770";
 
@@ -28,6 +30,12 @@ bool raiseOpenDialog() {
     }
     SetForegroundWindow(dialog);
     return true;
+}
+
+void warnOver(HWND dialog, TextId why) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(dialog, caption, 64);
+    MessageBoxW(dialog, widen(text(why)).c_str(), caption, MB_OK | MB_ICONWARNING);
 }
 
 void placeOnOwnersMonitor(HWND dialog) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "language/texts.h"
 #include "windows/language_resources.h"
 #include "windows/main_window.h"
 #include "windows/rabbit_visibility.h"
@@ -26,6 +27,9 @@ void placeOnOwnersMonitor(HWND dialog);
 // to the front with the focus, and says so; false when none is open. Owned by a hidden
 // window, the hotkey dialog has no taskbar button to bring it back once it falls behind.
 bool raiseOpenDialog();
+
+// A warning box over the dialog, under its caption: why a click could not do what it asked.
+void warnOver(HWND dialog, TextId why);
 
 // OK, and Cancel for the Esc key and the close box: both end a dialog alike.
 inline bool isCloseCommand(WPARAM wParam) {

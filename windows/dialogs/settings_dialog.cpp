@@ -28,13 +28,17 @@ void initSettingsDialog(HWND dialog) {
 }
 
 void toggleAutoStart(HWND dialog) {
+    const int32_t before = autoStart;
     autoStart = checkState(dialog, IDC_AUTO_START);
     if (autoStart != 0) {
         registerAutoStart();
-    } else {
-        unregisterAutoStart();
+    } else if (!unregisterAutoStart()) {
+        // The program still starts with Windows: the box must not say otherwise.
+        autoStart = before;
+        warnOver(dialog, TextId::AUTO_START_STAYS);
     }
-    // A registration that no Run key took leaves the box unticked again.
+    // A registration that no Run key took leaves the box unticked again, a value that stays
+    // ticked.
     showSetting(dialog, IDC_AUTO_START, autoStart);
 }
 } // namespace
