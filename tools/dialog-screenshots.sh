@@ -31,21 +31,16 @@ rabbitScale=$(((dpi + 48) / 96)) suffix=''
 [ "$language" = zh-Hant ] || suffix=-$language
 [ "$dpi" -eq 96 ] || suffix=$suffix-${dpi}dpi
 
+# shellcheck source=tools/xvfb.sh
+source "$here/xvfb.sh"
+# shellcheck source=tools/screenshot-session.sh
+source "$here/screenshot-session.sh"
 export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_TW.UTF-8
 export WINEPREFIX
 WINEPREFIX=$("$here/wine-prefix" "${WINEPREFIX:-$repo/build/screenshots-prefix}" "$dpi")
-# Wine's light theme, which a fresh prefix already has: the program's manifest asks for
-# the visual style, so buttons, check boxes, group boxes and the name field show it.
-theme='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
-wine reg add "$theme" /v ThemeActive /t REG_SZ /d 1 /f >/dev/null 2>&1
-wine reg add "$theme" /v DllName /t REG_SZ /d 'C:\windows\resources\themes\light\light.msstyles' \
-    /f >/dev/null 2>&1
-wine reg add "$theme" /v ColorName /t REG_SZ /d Blue /f >/dev/null 2>&1
-wineserver -w
+light_theme
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/varnok-shots.XXXXXX")
-# shellcheck source=tools/xvfb.sh
-source "$here/xvfb.sh"
 start_xvfb "${SHOTS_FIRST_DISPLAY:-58}" "$(px 1024)x$(px 768)"
 rabbit=
 finish() {
@@ -57,33 +52,11 @@ finish() {
 trap finish EXIT
 convert -size 8x8 xc:"#6a8caf" "$work/desktop.png"
 
-# A grown rabbit named 小白 with some stock and enough angel points to feed itself, left of
-# where the dialogs open.
-python3 - "$work/rabbit.dat" <<'PY'
-import struct, sys
-name = "小白".encode("big5").ljust(20, b"\0")
-record = struct.pack("<10i", 15, 100, 80, 100, 75, 100, 90, 100, 95, 10)
-data = (struct.pack("<3i2ii", 0, 1, 0, 100, 450, 1) + name + record +
-        struct.pack("<4i", 0, 12, 0, 8) + struct.pack("<2i", 300, 900))
-open(sys.argv[1], "wb").write(data)
-PY
+# The grown rabbit left of where the dialogs open.
+grown_rabbit "$work/rabbit.dat" 100 450
 cp "$exe" "$work/varnok.exe"
 [ "$language" = zh-Hant ] || printf '[varnok]\r\nlanguage=%s\r\n' "$language" >"$work/varnok.ini"
 
-window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-wait_window() {
-    local id tries
-    for ((tries = 0; tries < 200; tries++)); do
-        id=$(window "$1") && [ -n "$id" ] && echo "$id" && return 0
-        sleep 0.05
-    done
-    echo "no window named $1 appeared" >&2
-    return 1
-}
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
-        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h "+" x "+" y }'
-}
 # click X Y: a left click that lets the program see the mouse arrive first.
 click() {
     xdotool mousemove --sync "$1" "$2"

