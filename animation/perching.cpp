@@ -79,6 +79,16 @@ void standOrFall() {
     }
 }
 
+// From wherever the rabbit was put: its feet where its picture has them, then a ledge or a fall.
+void standOrFallFromPlace() {
+    const int32_t x = posX;
+    const int32_t y = posY;
+    foothold = Foothold::STANDING;
+    feetFromPlace();
+    standOrFall();
+    showWhereFeetAre(x, y);
+}
+
 const DeskWindow* windowStoodOn() {
     if (standingOn.windowId == FLOOR) {
         return nullptr;
@@ -123,12 +133,7 @@ bool perching() {
 void startPerching(const Desk& read) {
     desk = read;
     on = true;
-    const int32_t x = posX;
-    const int32_t y = posY;
-    foothold = Foothold::STANDING;
-    feetFromPlace();
-    standOrFall();
-    showWhereFeetAre(x, y);
+    standOrFallFromPlace();
 }
 
 void stopPerching() {
@@ -177,12 +182,7 @@ void letGoOfRabbit(const Desk& read) {
     if (!on) {
         return;
     }
-    const int32_t x = posX;
-    const int32_t y = posY;
-    foothold = Foothold::STANDING;
-    feetFromPlace();
-    standOrFall();
-    showWhereFeetAre(x, y);
+    standOrFallFromPlace();
 }
 
 void perchRescaled(const Desk& read) {
